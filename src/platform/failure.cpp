@@ -1,0 +1,23 @@
+#include "platform/failure.h"
+
+#include <new>
+
+namespace platform {
+
+FailureInfo DescribeCurrentFailure() {
+    try {
+        throw;
+    } catch (const Failure& failure) {
+        return {failure.Number(), failure.Description()};
+    } catch (const std::bad_alloc&) {
+        return {7, L"Nicht genügend Speicher"};
+    } catch (const std::overflow_error&) {
+        return {6, L"Überlauf"};
+    } catch (const std::out_of_range&) {
+        return {9, L"Index außerhalb des gültigen Bereichs"};
+    } catch (...) {
+        return {5, L"Unzulässiger Prozeduraufruf oder ungültiges Argument"};
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,133 @@
+// A scriptable stand-in for the platform, for the unit tests: it presents
+// service lists per state, can make any call fail with a chosen last-error
+// value, counts the handles it hands out and takes back, and records every
+// effect on the user interface as a transcript.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace fake {
+
+enum class Call {
+    OpenSCManagerA,
+    EnumSizeQuery,  // EnumServicesStatusA without a buffer
+    EnumFetch,      // EnumServicesStatusA with a buffer
+    CreateProcessW,
+    MsgWaitForMultipleObjectsEx,
+    WaitForSingleObject,
+    GetExitCodeProcess,
+    CreateFileW,
+    DirectoryProbe,
+    SetMousePointer,
+    AutoRedrawAndRefresh,
+    SetCaption,
+    SetVisible,
+};
+
+struct Service {
+    std::string name;  // in the system code page (here: Latin-1)
+    std::string displayName;
+};
+
+// The process that CreateProcessW starts: it runs for as many wake-ups for
+// input as given, then ends with its exit code.
+struct ScriptedProcess {
+    uint32_t exitCode = 0;
+    int inputWakeUps = 0;
+};
+
+class FakePlatform final : public platform::Platform {
+  public:
+    // --- scripting ---
+    std::vector<Service> running;
+    std::vector<Service> stopped;
+    std::wstring programDirectory = L"C:\\Setup";
+    std::set<std::wstring> files;        // paths that open for reading
+    std::set<std::wstring> directories;  // paths the directory probe finds, besides files
+    ScriptedProcess process;
+    // Runs between the size query and the fetch of an enumeration, with its state.
+    std::function<void(uint32_t serviceState)> betweenQueryAndFetch;
+    // Replaces the bytes needed that a size query reports, when set.
+    int64_t reportedBytesNeeded = -1;
+    // Replaces the number of records that a fetch reports, when set.
+    int64_t reportedServicesReturned = -1;
+    // Window events that the next DoEvents dispatches, in order.
+    std::vector<std::function<void()>> pendingEvents;
+
+    // Every later call of this kind fails with lastError.
+    void Fail(Call call, int32_t lastError) { failures_[call] = lastError; }
+
+    // --- observation ---
+    std::vector<std::wstring> transcript;
+    std::vector<std::wstring> startedCommandLines;
+    std::vector<std::wstring> startedDirectories;
+    std::vector<int32_t> startedShowWindow;
+    int handlesOpened = 0;
+    int handlesClosed = 0;
+    int badCloses = 0;  // closes of a handle that was not open
+    int doEventsCalls = 0;
+    int blockingWaits = 0;
+    bool unloaded = false;
+    platform::MousePointer pointer = platform::MousePointer::Default;
+    std::map<platform::Control, std::wstring> captions;
+    std::map<platform::Control, bool> visible;
+    int OpenHandles() const { return static_cast<int>(live_.size()); }
+
+    // --- the platform ---
+    platform::ScHandle OpenSCManagerA(const char*, const char*, uint32_t) override;
+    int32_t EnumServicesStatusA(platform::ScHandle manager, uint32_t serviceType,
+                                uint32_t serviceState, platform::ServiceRecord* services,
+                                uint32_t bufferSize, uint32_t* bytesNeeded,
+                                uint32_t* servicesReturned, uint32_t* resumeHandle) override;
+    int32_t CloseServiceHandle(platform::ScHandle manager) override;
+
+    int32_t CreateProcessW(const std::wstring& commandLine, const std::wstring& currentDirectory,
+                           int32_t showWindow, platform::OsHandle* process) override;
+    uint32_t MsgWaitForMultipleObjectsEx(platform::OsHandle handle, uint32_t milliseconds,
+                                         uint32_t wakeMask, uint32_t flags) override;
+    uint32_t WaitForSingleObject(platform::OsHandle handle, uint32_t milliseconds) override;
+    int32_t GetExitCodeProcess(platform::OsHandle process, uint32_t* exitCode) override;
+    int32_t CloseHandle(platform::OsHandle handle) override;
+
+    std::wstring DirectoryProbe(const std::wstring& path) override;
+    platform::OsHandle CreateFileW(const std::wstring& path) override;
+    std::wstring ProgramDirectory() override { return programDirectory; }
+
+    void SetMousePointer(platform::MousePointer pointer) override;
+    void AutoRedrawAndRefresh() override;
+    void SetCaption(platform::Control control, const std::wstring& text) override;
+    void SetVisible(platform::Control control, bool visible) override;
+    void MsgBox(const std::wstring& text) override;
+    void DoEvents() override;
+    void Unload() override;
+
+    std::wstring FromSystemCodePage(const char* text, std::size_t length) override;
+    bool EqualsIgnoringCase(const std::wstring& left, const std::wstring& right) override;
+    int32_t FindIgnoringCase(const std::wstring& text, const std::wstring& sought) override;
+
+    int32_t LastDllError() const override { return lastError_; }
+
+  private:
+    bool Fails(Call call);
+    void* OpenHandle();
+    int32_t CloseOpenHandle(void* handle);
+    void ThrowIfFails(Call call);
+
+    std::map<Call, int32_t> failures_;
+    std::set<void*> live_;
+    std::set<void*> processes_;
+    uintptr_t nextHandle_ = 0x1000;
+    int32_t lastError_ = 0;
+};
+
+// The name of a control as the transcript writes it.
+std::wstring ControlName(platform::Control control);
+
+}  // namespace fake

@@ -1,0 +1,30 @@
+// Owners of the handles that the logic obtains through the platform: each
+// releases its handle exactly once, on every way out of the owning scope.
+#pragma once
+
+#include "platform/platform.h"
+
+namespace platform {
+
+template <typename Handle, typename Api, int32_t (Api::*Close)(Handle)>
+class OwnedHandle {
+  public:
+    OwnedHandle(Api& api, Handle handle) : api_(api), handle_(handle) {}
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
+    ~OwnedHandle() {
+        if (handle_ != nullptr) (api_.*Close)(handle_);
+    }
+    Handle Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+
+  private:
+    Api& api_;
+    Handle handle_;
+};
+
+using OwnedServiceManager =
+    OwnedHandle<ScHandle, ServiceManager, &ServiceManager::CloseServiceHandle>;
+using OwnedOsHandle = OwnedHandle<OsHandle, Processes, &Processes::CloseHandle>;
+
+}  // namespace platform

@@ -1,0 +1,47 @@
+#include "platform/win32/dpi.h"
+
+namespace win32 {
+namespace {
+
+// Looks up an export of an already loaded system DLL; null where it is missing.
+template <typename Function>
+Function SystemExport(const wchar_t* module, const char* name) {
+    const HMODULE loaded = ::GetModuleHandleW(module);
+    if (loaded == nullptr) return nullptr;
+    // Casting through void (*)() is the accepted way between function pointer types.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(loaded, name)));
+}
+
+}  // namespace
+
+void RestrictDllSearchToSystem32() {
+    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    const auto setDirectories =
+        SystemExport<SetDefaultDllDirectoriesFn>(L"kernel32.dll", "SetDefaultDllDirectories");
+    if (setDirectories != nullptr) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+UINT DpiForWindow(HWND window) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpi = SystemExport<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
+    if (getDpi != nullptr) {
+        const UINT dpi = getDpi(window);
+        if (dpi != 0) return dpi;
+    }
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
+    ::ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
+}
+
+SIZE WindowSizeForClient(int width, int height, DWORD style, DWORD exStyle, UINT dpi) {
+    using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi =
+        SystemExport<AdjustForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
+    RECT rect{0, 0, width, height};
+    if (adjustForDpi == nullptr || !adjustForDpi(&rect, style, FALSE, exStyle, dpi))
+        ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+}  // namespace win32

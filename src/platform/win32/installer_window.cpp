@@ -1,0 +1,311 @@
+#include "platform/win32/installer_window.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/failure.h"
+#include "platform/win32/dpi.h"
+
+namespace win32 {
+namespace {
+
+constexpr wchar_t kClassName[] = L"MariaDBInstallerWindow";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = 0;
+// Posted on activation, so the window has shown its start texts before the logic runs.
+constexpr UINT kFormActivate = WM_APP + 1;
+
+COLORREF BackgroundColour() {
+    return RGB(layout::kBackground[0], layout::kBackground[1], layout::kBackground[2]);
+}
+
+DWORD ControlStyle(const layout::ControlRow& row) {
+    const DWORD base = WS_CHILD | (row.visibleAtStart ? WS_VISIBLE : 0);
+    switch (row.kind) {
+        case layout::Kind::PushButton:
+            return base | WS_TABSTOP | BS_PUSHBUTTON;
+        case layout::Kind::Label:
+            return base | SS_LEFT | SS_NOPREFIX;
+        case layout::Kind::Picture:
+            return base | SS_OWNERDRAW;
+    }
+    return base;
+}
+
+const wchar_t* ControlClass(const layout::ControlRow& row) {
+    return row.kind == layout::Kind::PushButton ? L"Button" : L"Static";
+}
+
+UniqueFont MakeFont(const layout::Font& font, UINT dpi) {
+    return UniqueFont(::CreateFontW(-layout::FontPixels(font.hundredthsOfPoint, dpi), 0, 0, 0,
+                                    font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, font.face));
+}
+
+}  // namespace
+
+bool InstallerWindow::Create(platform::WindowEvents& events) {
+    events_ = &events;
+    background_ = UniqueBrush(::CreateSolidBrush(BackgroundColour()));
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = &InstallerWindow::WindowProc;
+    windowClass.hInstance = instance_;
+    windowClass.hIcon = ::LoadIconW(instance_, MAKEINTRESOURCEW(IDI_MAILBOX));
+    windowClass.hIconSm = static_cast<HICON>(
+        ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_MAILBOX), IMAGE_ICON,
+                     ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background_.Get();
+    windowClass.lpszClassName = kClassName;
+    if (::RegisterClassExW(&windowClass) == 0) return false;
+    if (::CreateWindowExW(kExStyle, kClassName, layout::kTitle, kStyle, 0, 0, 0, 0, nullptr,
+                          nullptr, instance_, this) == nullptr)
+        return false;
+    if (!CreateControls()) return false;
+    ApplyDpi(DpiForWindow(window_));
+    PlaceCentred();
+    ::ShowWindow(window_, SW_SHOWNORMAL);
+    ::UpdateWindow(window_);
+    return true;
+}
+
+bool InstallerWindow::CreateControls() {
+    for (std::size_t index = 0; index < kControlCount; ++index) {
+        const layout::ControlRow& row = layout::kControls[index];
+        controls_[index] = ::CreateWindowExW(
+            0, ControlClass(row), row.text != nullptr ? row.text : L"", ControlStyle(row), 0, 0, 0,
+            0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance_, nullptr);
+        if (controls_[index] == nullptr) return false;
+    }
+    ArrangeTabOrder();
+    lastFocus_ = ControlWindow(platform::Control::cmd_Abbruch);
+    return true;
+}
+
+// The dialog manager walks the children in z-order, so they are stacked by tab order.
+void InstallerWindow::ArrangeTabOrder() {
+    std::array<std::size_t, kControlCount> order{};
+    for (std::size_t index = 0; index < kControlCount; ++index) order[index] = index;
+    std::stable_sort(order.begin(), order.end(), [](std::size_t left, std::size_t right) {
+        const int a = layout::kControls[left].tabOrder, b = layout::kControls[right].tabOrder;
+        return a >= 0 && (b < 0 || a < b);
+    });
+    HWND previous = HWND_TOP;
+    for (const std::size_t index : order) {
+        ::SetWindowPos(controls_[index], previous, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = controls_[index];
+    }
+}
+
+// Places and sizes the controls, makes their fonts and loads the pictures for dpi.
+void InstallerWindow::ApplyDpi(UINT dpi) {
+    dpi_ = dpi;
+    const int scale = static_cast<int>(dpi);
+    for (std::size_t index = 0; index < kControlCount; ++index) {
+        const layout::ControlRow& row = layout::kControls[index];
+        ::SetWindowPos(controls_[index], nullptr, layout::ToPixels(row.left, scale),
+                       layout::ToPixels(row.top, scale), layout::ToPixels(row.width, scale),
+                       layout::ToPixels(row.height, scale), SWP_NOZORDER | SWP_NOACTIVATE);
+        if (row.font.face == nullptr) continue;
+        UniqueFont font = MakeFont(row.font, dpi);
+        ::SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
+        fonts_[index] = std::move(font);  // the control no longer uses the old font
+    }
+    const int arrowSize = layout::ToPixels(480, scale);
+    arrow_ = UniqueIcon(static_cast<HICON>(
+        ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ARROW), IMAGE_ICON, arrowSize, arrowSize, 0)));
+    banner_ = UniqueBitmap(static_cast<HBITMAP>(::LoadImageW(
+        instance_, MAKEINTRESOURCEW(IDB_BANNER), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+void InstallerWindow::PlaceCentred() {
+    const int scale = static_cast<int>(dpi_);
+    const SIZE size =
+        WindowSizeForClient(layout::ToPixels(layout::kClientWidth, scale),
+                            layout::ToPixels(layout::kClientHeight, scale), kStyle, kExStyle, dpi_);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& screen = monitor.rcMonitor;
+    ::SetWindowPos(window_, nullptr, screen.left + (screen.right - screen.left - size.cx) / 2,
+                   screen.top + (screen.bottom - screen.top - size.cy) / 2, size.cx, size.cy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int InstallerWindow::RunMessageLoop() {
+    MSG message{};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
+    return static_cast<int>(message.wParam);
+}
+
+// Tab, Shift+Tab and the arrow keys move the focus as in a dialog.
+void InstallerWindow::Dispatch(MSG& message) {
+    if (window_ != nullptr && ::IsDialogMessageW(window_, &message)) return;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+}
+
+void InstallerWindow::DoEvents() {
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        Dispatch(message);
+    }
+}
+
+LRESULT CALLBACK InstallerWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<InstallerWindow*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<InstallerWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT InstallerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ACTIVATE:
+            OnActivate(wParam);
+            return 0;
+        case kFormActivate:
+            ::RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            events_->Form_Activate();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(wParam);
+            return 0;
+        case WM_CLOSE:
+            if (events_->QueryUnload()) Destroy();
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            ::SetBkColor(reinterpret_cast<HDC>(wParam), BackgroundColour());
+            return reinterpret_cast<LRESULT>(background_.Get());
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_SETCURSOR:
+            if (OnSetCursor(lParam)) return TRUE;
+            break;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return 0;
+        case WM_DESTROY:
+            ::PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            controls_.fill(nullptr);
+            return 0;
+    }
+    return ::DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void InstallerWindow::OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        const HWND focus = ::GetFocus();
+        if (focus != nullptr && ::IsChild(window_, focus)) lastFocus_ = focus;
+        return;
+    }
+    if (lastFocus_ == nullptr || !::IsWindowVisible(lastFocus_))
+        lastFocus_ = ControlWindow(platform::Control::cmd_Abbruch);
+    ::SetFocus(lastFocus_);
+    ::PostMessageW(window_, kFormActivate, 0, 0);
+}
+
+void InstallerWindow::OnCommand(WPARAM wParam) {
+    if (HIWORD(wParam) != BN_CLICKED) return;
+    if (LOWORD(wParam) == ID_CMD_INSTALL) events_->cmd_install_Click();
+    if (LOWORD(wParam) == ID_CMD_ABBRUCH) events_->cmd_Abbruch_Click();
+}
+
+void InstallerWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    ::FillRect(item.hDC, &item.rcItem, background_.Get());
+    if (item.CtlID == ID_IMAGE2 && arrow_)
+        ::DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, arrow_.Get(),
+                     item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top, 0,
+                     nullptr, DI_NORMAL);
+    if (item.CtlID == ID_IMAGE1 && banner_) DrawBanner(item.hDC, item.rcItem);
+}
+
+// Draws the banner at its own size, scaled by the window's DPI.
+void InstallerWindow::DrawBanner(HDC dc, const RECT& area) {
+    BITMAP bitmap{};
+    ::GetObjectW(banner_.Get(), sizeof bitmap, &bitmap);
+    const UniqueMemoryDc source(::CreateCompatibleDC(dc));
+    const SelectionScope selection(source.Get(), banner_.Get());
+    ::SetStretchBltMode(dc, HALFTONE);
+    ::StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 source.Get(), 0, 0, bitmap.bmWidth, bitmap.bmHeight, SRCCOPY);
+}
+
+void InstallerWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    ApplyDpi(dpi);
+    ::SetWindowPos(window_, nullptr, suggested.left, suggested.top,
+                   suggested.right - suggested.left, suggested.bottom - suggested.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(window_, nullptr, TRUE);
+}
+
+bool InstallerWindow::OnSetCursor(LPARAM lParam) {
+    if (!waitCursor_ || LOWORD(lParam) != HTCLIENT) return false;
+    ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    return true;
+}
+
+HWND InstallerWindow::ControlWindow(platform::Control control) const {
+    for (std::size_t index = 0; index < kControlCount; ++index)
+        if (layout::kControls[index].name == control) return controls_[index];
+    return nullptr;
+}
+
+void InstallerWindow::SetMousePointer(platform::MousePointer pointer) {
+    waitCursor_ = pointer == platform::MousePointer::Hourglass;
+    POINT position{};
+    if (window_ == nullptr || !::GetCursorPos(&position)) return;
+    const HWND below = ::WindowFromPoint(position);
+    if (below == window_ || ::IsChild(window_, below))
+        ::SetCursor(::LoadCursorW(nullptr, waitCursor_ ? IDC_WAIT : IDC_ARROW));
+}
+
+void InstallerWindow::Refresh() {
+    if (window_ == nullptr) return;
+    ::RedrawWindow(window_, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void InstallerWindow::SetCaption(platform::Control control, const std::wstring& text) {
+    if (!::SetWindowTextW(ControlWindow(control), text.c_str())) {
+        const DWORD error = ::GetLastError();
+        throw platform::Failure(static_cast<int32_t>(error),
+                                L"Die Beschriftung konnte nicht gesetzt werden");
+    }
+}
+
+void InstallerWindow::SetVisible(platform::Control control, bool visible) {
+    const HWND child = ControlWindow(control);
+    if (child == nullptr)
+        throw platform::Failure(424, L"Das Steuerelement ist nicht mehr vorhanden");
+    ::ShowWindow(child, visible ? SW_SHOW : SW_HIDE);
+}
+
+void InstallerWindow::MsgBox(const std::wstring& text) {
+    ::MessageBoxW(window_, text.c_str(), layout::kTitle, MB_OK);
+}
+
+void InstallerWindow::Destroy() {
+    if (window_ != nullptr) ::DestroyWindow(window_);
+}
+
+}  // namespace win32

@@ -1,0 +1,68 @@
+// The real installer window: built from the layout table, scaled by the
+// window's DPI, and forwarding its events to the program's logic.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <iterator>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/win32/unique_handles.h"
+#include "platform/window_events.h"
+#include "window/layout.h"
+
+namespace win32 {
+
+class InstallerWindow {
+  public:
+    explicit InstallerWindow(HINSTANCE instance) : instance_(instance) {}
+    InstallerWindow(const InstallerWindow&) = delete;
+    InstallerWindow& operator=(const InstallerWindow&) = delete;
+
+    // Creates the window centred on its screen and shows it; false on failure.
+    bool Create(platform::WindowEvents& events);
+    // Runs until the window has been destroyed; returns the exit code.
+    int RunMessageLoop();
+
+    void SetMousePointer(platform::MousePointer pointer);
+    void Refresh();
+    void SetCaption(platform::Control control, const std::wstring& text);
+    void SetVisible(platform::Control control, bool visible);
+    void MsgBox(const std::wstring& text);
+    void DoEvents();
+    void Destroy();
+
+  private:
+    static constexpr std::size_t kControlCount = std::size(layout::kControls);
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    bool CreateControls();
+    void ArrangeTabOrder();
+    void ApplyDpi(UINT dpi);
+    void PlaceCentred();
+    void OnActivate(WPARAM wParam);
+    void OnCommand(WPARAM wParam);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void DrawBanner(HDC dc, const RECT& area);
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
+    bool OnSetCursor(LPARAM lParam);
+    void Dispatch(MSG& message);
+    HWND ControlWindow(platform::Control control) const;
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    platform::WindowEvents* events_ = nullptr;
+    std::array<HWND, kControlCount> controls_{};
+    std::array<UniqueFont, kControlCount> fonts_{};
+    UniqueBrush background_;
+    UniqueIcon arrow_;
+    UniqueBitmap banner_;
+    HWND lastFocus_ = nullptr;
+    bool waitCursor_ = false;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+};
+
+}  // namespace win32

@@ -1,0 +1,19 @@
+// Program start: the installer window is the start-up object; everything else
+// happens in its event handlers.
+#include <windows.h>
+
+#include "platform/win32/dpi.h"
+#include "platform/win32/installer_window.h"
+#include "platform/win32/win32_platform.h"
+#include "services/module1.h"
+#include "window/form1.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    win32::RestrictDllSearchToSystem32();
+    win32::InstallerWindow window(instance);
+    win32::Win32Platform platform(window);
+    Module1 module(platform);
+    Form1 form(platform, module);
+    if (!window.Create(form)) return 1;
+    return window.RunMessageLoop();
+}

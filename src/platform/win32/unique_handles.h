@@ -1,0 +1,108 @@
+// Owners of the Win32 handles that the platform layer obtains itself. Each
+// releases its handle once, on every way out, and keeps the thread's last-error
+// value as it was, so cleanup never hides why a call failed.
+#pragma once
+
+#include <windows.h>
+
+namespace win32 {
+
+class LastErrorKeeper {
+  public:
+    LastErrorKeeper() : saved_(::GetLastError()) {}
+    ~LastErrorKeeper() { ::SetLastError(saved_); }
+    LastErrorKeeper(const LastErrorKeeper&) = delete;
+    LastErrorKeeper& operator=(const LastErrorKeeper&) = delete;
+
+  private:
+    DWORD saved_;
+};
+
+template <typename Traits>
+class Unique {
+  public:
+    using Type = typename Traits::Type;
+
+    Unique() = default;
+    explicit Unique(Type value) : value_(value) {}
+    Unique(Unique&& other) noexcept : value_(other.Release()) {}
+    Unique& operator=(Unique&& other) noexcept {
+        if (this != &other) Reset(other.Release());
+        return *this;
+    }
+    Unique(const Unique&) = delete;
+    Unique& operator=(const Unique&) = delete;
+    ~Unique() { Reset(); }
+
+    Type Get() const { return value_; }
+    explicit operator bool() const { return value_ != Traits::Invalid(); }
+    Type Release() {
+        const Type value = value_;
+        value_ = Traits::Invalid();
+        return value;
+    }
+    void Reset(Type value = Traits::Invalid()) {
+        if (value_ != Traits::Invalid()) {
+            const LastErrorKeeper keeper;
+            Traits::Close(value_);
+        }
+        value_ = value;
+    }
+
+  private:
+    Type value_ = Traits::Invalid();
+};
+
+struct KernelHandleTraits {
+    using Type = HANDLE;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type handle) { ::CloseHandle(handle); }
+};
+
+struct FindHandleTraits {
+    using Type = HANDLE;
+    static Type Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(Type handle) { ::FindClose(handle); }
+};
+
+template <typename Object>
+struct GdiObjectTraits {
+    using Type = Object;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type object) { ::DeleteObject(object); }
+};
+
+struct IconTraits {
+    using Type = HICON;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type icon) { ::DestroyIcon(icon); }
+};
+
+struct MemoryDcTraits {
+    using Type = HDC;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type dc) { ::DeleteDC(dc); }
+};
+
+using UniqueHandle = Unique<KernelHandleTraits>;
+using UniqueFindHandle = Unique<FindHandleTraits>;
+using UniqueFont = Unique<GdiObjectTraits<HFONT>>;
+using UniqueBrush = Unique<GdiObjectTraits<HBRUSH>>;
+using UniqueBitmap = Unique<GdiObjectTraits<HBITMAP>>;
+using UniqueIcon = Unique<IconTraits>;
+using UniqueMemoryDc = Unique<MemoryDcTraits>;
+
+// Selects a GDI object into a device context and puts the previous one back.
+class SelectionScope {
+  public:
+    SelectionScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
+    ~SelectionScope() { ::SelectObject(dc_, previous_); }
+    SelectionScope(const SelectionScope&) = delete;
+    SelectionScope& operator=(const SelectionScope&) = delete;
+
+  private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+}  // namespace win32

@@ -1,0 +1,18 @@
+// What the window reports to the program's logic; the window implementation
+// calls these on the user-interface thread.
+#pragma once
+
+namespace platform {
+
+class WindowEvents {
+  public:
+    virtual ~WindowEvents() = default;
+    virtual void Form_Activate() = 0;
+    virtual void cmd_install_Click() = 0;
+    virtual void cmd_Abbruch_Click() = 0;
+    // Asked before the close box, Close in the system menu or Alt+F4 closes
+    // the window; false keeps it open.
+    virtual bool QueryUnload() = 0;
+};
+
+}  // namespace platform

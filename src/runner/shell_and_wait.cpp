@@ -1,0 +1,40 @@
+#include "runner/shell_and_wait.h"
+
+#include "platform/owned_handles.h"
+#include "runner/command_line.h"
+#include "runner/file_exists.h"
+
+namespace {
+
+// Blocks until the process ends; dispatches window messages whenever input
+// arrives if asked to. False when the wait itself failed.
+bool WaitForEnd(platform::Platform& platform, platform::OsHandle process, bool keepResponsive) {
+    if (!keepResponsive)
+        return platform.WaitForSingleObject(process, platform::kInfinite) == platform::kWaitObject0;
+    for (;;) {
+        const uint32_t woken = platform.MsgWaitForMultipleObjectsEx(
+            process, platform::kInfinite, platform::kQsAllInput, platform::kMwmoInputAvailable);
+        if (woken == platform::kWaitObject0) return true;
+        if (woken != platform::kWaitObject0 + 1) return false;
+        platform.DoEvents();
+    }
+}
+
+}  // namespace
+
+ShellResult ShellAndWait(platform::Platform& platform, const std::wstring& path,
+                         int32_t windowStyle, int16_t keepResponsive) {
+    if (FileExists(platform, path) != 1) {
+        platform.MsgBox(L"Datei nicht gefunden: " + path);
+        return {ShellStatus::FileNotFound, 0};
+    }
+    platform::OsHandle started = nullptr;
+    if (platform.CreateProcessW(CommandLineFor(path), platform.ProgramDirectory(), windowStyle,
+                                &started) == 0)
+        return {ShellStatus::StartFailed, 0};
+    const platform::OwnedOsHandle process(platform, started);
+    uint32_t exitCode = 0;
+    if (WaitForEnd(platform, process.Get(), keepResponsive != 0))
+        platform.GetExitCodeProcess(process.Get(), &exitCode);
+    return {ShellStatus::Finished, exitCode};
+}

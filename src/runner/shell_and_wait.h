@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/platform.h"
+
+enum class ShellStatus { Finished, FileNotFound, StartFailed };
+
+struct ShellResult {
+    ShellStatus status;
+    uint32_t exitCode;  // the process's exit code; 0 unless it finished and reported one
+};
+
+// Starts the file at path as a process of its own, in the folder that holds
+// the program, with the given show-window value, and waits for its end. When
+// keepResponsive is non-zero, window messages are dispatched while it runs. A
+// missing file is reported to the user with "Datei nicht gefunden: " and the path.
+ShellResult ShellAndWait(platform::Platform& platform, const std::wstring& path,
+                         int32_t windowStyle, int16_t keepResponsive);

@@ -1,0 +1,121 @@
+#include "services/module1.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/failure.h"
+#include "platform/owned_handles.h"
+#include "services/name_field.h"
+#include "services/record_count.h"
+#include "services/strip_at_nul.h"
+#include "services/verdict_texts.h"
+
+namespace {
+
+using platform::MousePointer;
+
+// A failure of the scan that carries its own message.
+struct ScanFailure {
+    std::wstring message;
+};
+
+constexpr int32_t kRecordSize = static_cast<int32_t>(sizeof(platform::ServiceRecord));
+
+}  // namespace
+
+int16_t Module1::CheckDatabaseServices() {
+    try {
+        ScanAndWriteVerdict();
+    } catch (...) {
+        ReportFailure();
+        return 0;
+    }
+    const int16_t result = noServerFound;
+    noServerFound = 0;
+    return result;
+}
+
+void Module1::ScanAndWriteVerdict() {
+    platform_.SetMousePointer(MousePointer::Hourglass);
+    platform_.AutoRedrawAndRefresh();
+    RunPass(platform::kServiceActive, mysqlActive, mariaActive);
+    RunPass(platform::kServiceInactive, mysqlInactive, mariaInactive);
+    platform_.SetMousePointer(MousePointer::Default);
+    WriteVerdict();
+}
+
+void Module1::RunPass(uint32_t serviceState, int16_t& mysqlFlag, int16_t& mariaFlag) {
+    platform::OwnedServiceManager manager(
+        platform_,
+        platform_.OpenSCManagerA(nullptr, nullptr, platform::kScManagerEnumerateService));
+    if (!manager) {
+        throw ScanFailure{L"OpenSCManager failed. LastDllError = " +
+                          std::to_wstring(platform_.LastDllError())};
+    }
+    uint32_t bytesNeeded = 0;
+    uint32_t servicesReturned = 0;
+    uint32_t resumeHandle = 0;
+    platform_.EnumServicesStatusA(manager.Get(), platform::kServiceWin32, serviceState, nullptr, 0,
+                                  &bytesNeeded, &servicesReturned, &resumeHandle);
+    const int32_t sizeQueryError = platform_.LastDllError();
+    if (sizeQueryError != platform::kErrorMoreData)
+        throw ScanFailure{L"LastDLLError = " + std::to_wstring(sizeQueryError)};
+
+    const int32_t count = RecordCount(static_cast<int32_t>(bytesNeeded), kRecordSize);
+    const int32_t bufferBytes = BufferBytes(count, kRecordSize);
+    std::vector<platform::ServiceRecord> records(static_cast<std::size_t>(count));
+    resumeHandle = 0;
+    if (platform_.EnumServicesStatusA(manager.Get(), platform::kServiceWin32, serviceState,
+                                      records.data(), static_cast<uint32_t>(bufferBytes),
+                                      &bytesNeeded, &servicesReturned, &resumeHandle) == 0) {
+        throw ScanFailure{L"EnumServicesStatus failed. LastDllError = " +
+                          std::to_wstring(platform_.LastDllError())};
+    }
+    const int32_t returned = static_cast<int32_t>(servicesReturned);
+    if (returned < 0) throw std::overflow_error("record index");
+    for (int32_t index = 0; index < returned; ++index)
+        TestName(records.at(static_cast<std::size_t>(index)).lpServiceName, mysqlFlag, mariaFlag);
+}
+
+void Module1::TestName(const char* serviceName, int16_t& mysqlFlag, int16_t& mariaFlag) {
+    char field[kNameFieldLength] = {};
+    CopyIntoNameField(field, serviceName != nullptr ? serviceName : "");
+    const std::wstring name = StripAtNul(platform_.FromSystemCodePage(field, kNameFieldLength));
+    if (platform_.EqualsIgnoringCase(name, L"MYSQL")) mysqlFlag = 1;
+    if (platform_.FindIgnoringCase(name, L"Maria") > 0) mariaFlag = 1;
+}
+
+void Module1::WriteVerdict() {
+    using platform::Control;
+    if (!mysqlActive && !mysqlInactive && !mariaActive && !mariaInactive) {
+        platform_.SetCaption(Control::Label4, verdict::kNeither);
+        noServerFound = 1;
+        return;
+    }
+    // Each write replaces the caption, so the last one that applies stays.
+    if (mysqlActive) platform_.SetCaption(Control::Label4, verdict::kMysqlRunning);
+    if (mysqlInactive) platform_.SetCaption(Control::Label4, verdict::kMysqlStopped);
+    if (mariaActive) platform_.SetCaption(Control::Label4, verdict::kMariaRunning);
+    if (mariaInactive) platform_.SetCaption(Control::Label4, verdict::kMariaStopped);
+}
+
+// Runs inside the scan's catch block: restores the cursor, then shows the one message.
+void Module1::ReportFailure() {
+    std::wstring message;
+    try {
+        throw;
+    } catch (const ScanFailure& failure) {
+        message = failure.message;
+    } catch (...) {
+        const platform::FailureInfo info = platform::DescribeCurrentFailure();
+        message = L"Fehler: " + std::to_wstring(info.number) + L"=" + info.description;
+    }
+    noServerFound = 0;
+    try {
+        platform_.SetMousePointer(MousePointer::Default);
+        platform_.MsgBox(message);
+    } catch (...) {
+        // Nothing more can be reported when the window itself fails.
+    }
+}

@@ -1,0 +1,28 @@
+// The installer window's behaviour: the start-up decision on the first
+// activation, the two buttons, and the installation run.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+#include "platform/window_events.h"
+#include "services/module1.h"
+
+class Form1 : public platform::WindowEvents {
+  public:
+    Form1(platform::Platform& platform, Module1& module) : platform_(platform), module_(module) {}
+
+    void Form_Activate() override;
+    void cmd_install_Click() override;
+    void cmd_Abbruch_Click() override;
+    bool QueryUnload() override;
+
+  private:
+    void StartUpDecision();
+    int16_t RunInstallation();
+
+    platform::Platform& platform_;
+    Module1& module_;
+    bool activated_ = false;
+    bool busy_ = false;  // an installation road is running; the window must not close
+};
