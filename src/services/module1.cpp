@@ -25,9 +25,11 @@ constexpr int32_t kRecordSize = static_cast<int32_t>(sizeof(platform::ServiceRec
 }  // namespace
 
 int16_t Module1::CheckDatabaseServices() {
+    lastScanFailed_ = false;
     try {
         ScanAndWriteVerdict();
     } catch (...) {
+        lastScanFailed_ = true;
         ReportFailure();
         return 0;
     }

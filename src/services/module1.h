@@ -14,6 +14,8 @@ class Module1 {
 
     // 1 when both passes ran to their end and no server was found, else 0.
     int16_t CheckDatabaseServices();
+    // Whether the latest scan stopped on a failure (its result was then 0).
+    bool LastScanFailed() const { return lastScanFailed_; }
 
     struct Flags {
         int16_t mysqlActive, mysqlInactive, mariaActive, mariaInactive, noServerFound;
@@ -35,4 +37,5 @@ class Module1 {
     int16_t mariaActive = 0;
     int16_t mariaInactive = 0;
     int16_t noServerFound = 0;
+    bool lastScanFailed_ = false;
 };

@@ -1,8 +1,20 @@
 #include "window/form1.h"
 
+#include "runner/shell_and_wait.h"
 #include "window/messages.h"
 
 namespace {
+
+constexpr const wchar_t* kTargetDirectory = L"c:\\Program Files\\MariaDB 10.1";
+
+// Runs one step of the installation; a failing step is skipped.
+template <typename Step>
+void IgnoringFailure(Step step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
 
 // Marks a road as running for as long as it is in scope.
 class BusyScope {
@@ -28,12 +40,10 @@ void Form1::StartUpDecision() {
     if (module_.CheckDatabaseServices() != 1) return;
     BusyScope busy(busy_);
     platform_.SetVisible(platform::Control::cmd_install, false);
-    if (RunInstallation() == 1) {
-        module_.CheckDatabaseServices();
+    if (RunInstallation() == 1 && RescanFindsServer())
         platform_.MsgBox(message::kInstalledAutomatically);
-    } else {
+    else
         platform_.MsgBox(message::kNotInstalled);
-    }
     platform_.Unload();
 }
 
@@ -41,7 +51,7 @@ void Form1::cmd_install_Click() {
     if (busy_) return;
     BusyScope busy(busy_);
     if (RunInstallation() == 1) {
-        if (module_.CheckDatabaseServices() == 0)
+        if (RescanFindsServer())
             platform_.MsgBox(message::kInstalledOnRequest);
         else
             platform_.MsgBox(message::kNotInstalled);
@@ -56,5 +66,33 @@ void Form1::cmd_Abbruch_Click() {
 
 bool Form1::QueryUnload() { return !busy_; }
 
-// Filled in with the script run; until then nothing is installed.
-int16_t Form1::RunInstallation() { return 0; }
+// Success is judged by a rescan: only a scan that ran to its end and found a
+// server counts, never one that failed.
+bool Form1::RescanFindsServer() {
+    return module_.CheckDatabaseServices() == 0 && !module_.LastScanFailed();
+}
+
+// Runs the installation script beside the program unless the target directory
+// (or a file of that name) exists. 1 when the script ran to its end, else 0.
+int16_t Form1::RunInstallation() {
+    using platform::Control;
+    using platform::MousePointer;
+    if (!platform_.DirectoryProbe(kTargetDirectory).empty()) {
+        platform_.MsgBox(message::kDirectoryExists);
+        return 0;
+    }
+    int16_t result = 0;
+    IgnoringFailure([&] { platform_.SetVisible(Control::Label3, true); });
+    IgnoringFailure([&] { platform_.SetMousePointer(MousePointer::Hourglass); });
+    const std::wstring script = platform_.ProgramDirectory() + L"\\silent-install2.bat";
+    IgnoringFailure([&] {
+        const ShellResult run = ShellAndWait(platform_, script, platform::kSwShowMinimized, 1);
+        if (run.status == ShellStatus::StartFailed)
+            platform_.MsgBox(message::kCannotStart + script);
+        if (run.status == ShellStatus::Finished) result = 1;
+    });
+    IgnoringFailure([&] { module_.CheckDatabaseServices(); });
+    IgnoringFailure([&] { platform_.SetMousePointer(MousePointer::Default); });
+    IgnoringFailure([&] { platform_.SetVisible(Control::Label3, false); });
+    return result;
+}

@@ -20,6 +20,7 @@ class Form1 : public platform::WindowEvents {
   private:
     void StartUpDecision();
     int16_t RunInstallation();
+    bool RescanFindsServer();
 
     platform::Platform& platform_;
     Module1& module_;

@@ -8,4 +8,9 @@ inline constexpr const wchar_t* kInstalledOnRequest = L"Datenbank ist installier
 inline constexpr const wchar_t* kNotInstalled =
     L"Datenbank konnte NICHT installiert werden. Das Installationsverzeichnis muss leer sein!";
 
+inline constexpr const wchar_t* kDirectoryExists =
+    L"Das Verzeichnis <c:\\Programme\\MariaDB 10.1> existiert schon! Es muss vor der "
+    L"Installation gelöscht werden. Ggf. das <data>-Verzeichnis vorher sichern";
+inline constexpr const wchar_t* kCannotStart = L"Datei konnte nicht gestartet werden: ";
+
 }  // namespace message

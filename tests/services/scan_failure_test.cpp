@@ -1,6 +1,7 @@
 #include <string>
 
 #include "services/scan_fixture.h"
+#include "transcript.h"
 
 using fake::Call;
 using platform::MousePointer;
@@ -23,16 +24,9 @@ class ScanFailureTest : public ScanTest {
         EXPECT_EQ(fake.pointer, MousePointer::Default);
         EXPECT_EQ(fake.OpenHandles(), 0);
         EXPECT_EQ(module.FindingFlags().noServerFound, 0);
-        std::wstring message;
-        int messages = 0;
-        for (const auto& entry : fake.transcript) {
-            if (entry.rfind(L"message ", 0) == 0) {
-                message = entry.substr(8);
-                ++messages;
-            }
-        }
-        EXPECT_EQ(messages, 1);
-        return message;
+        const std::vector<std::wstring> messages = MessagesOf(fake);
+        EXPECT_EQ(messages.size(), 1u);
+        return messages.empty() ? std::wstring() : messages.back();
     }
 };
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/fake/fake_platform.h"
+#include "transcript.h"
 #include "services/module1.h"
 #include "services/verdict_texts.h"
 #include "window/form1.h"
@@ -14,15 +15,7 @@ using platform::Control;
 
 class Form1Test : public ::testing::Test {
   protected:
-    std::vector<std::wstring> Messages() const {
-        std::vector<std::wstring> messages;
-        for (const auto& entry : fake.transcript)
-            if (entry.rfind(L"message ", 0) == 0) messages.push_back(entry.substr(8));
-        return messages;
-    }
-    int Count(const std::wstring& entry) const {
-        return static_cast<int>(std::count(fake.transcript.begin(), fake.transcript.end(), entry));
-    }
+    std::vector<std::wstring> Messages() const { return MessagesOf(fake); }
 
     fake::FakePlatform fake;
     Module1 module{fake};
@@ -34,7 +27,7 @@ TEST_F(Form1Test, ServerPresentLeavesTheDecisionToTheUser) {
     form.Form_Activate();
     EXPECT_FALSE(fake.unloaded);
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(Count(L"hide cmd_install"), 0);
+    EXPECT_EQ(CountOf(fake, L"hide cmd_install"), 0);
     EXPECT_EQ(fake.captions[Control::Label4], verdict::kMysqlRunning);
 }
 

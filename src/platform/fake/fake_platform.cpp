@@ -141,6 +141,7 @@ int32_t FakePlatform::CreateProcessW(const std::wstring& commandLine,
     transcript.push_back(L"start " + commandLine);
     *started = OpenHandle();
     processes_.insert(*started);
+    if (process.effects) process.effects();
     return 1;
 }
 

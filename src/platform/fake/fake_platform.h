@@ -41,6 +41,7 @@ struct Service {
 struct ScriptedProcess {
     uint32_t exitCode = 0;
     int inputWakeUps = 0;
+    std::function<void()> effects;  // what the process does, run when it starts
 };
 
 class FakePlatform final : public platform::Platform {
@@ -63,6 +64,7 @@ class FakePlatform final : public platform::Platform {
 
     // Every later call of this kind fails with lastError.
     void Fail(Call call, int32_t lastError) { failures_[call] = lastError; }
+    void Recover(Call call) { failures_.erase(call); }
 
     // --- observation ---
     std::vector<std::wstring> transcript;

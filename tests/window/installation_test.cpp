@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/fake/fake_platform.h"
+#include "transcript.h"
+#include "services/module1.h"
+#include "services/verdict_texts.h"
+#include "window/form1.h"
+#include "window/messages.h"
+
+using fake::Call;
+using platform::Control;
+
+namespace {
+const std::wstring kScript = L"C:\\Setup\\silent-install2.bat";
+const std::wstring kTarget = L"c:\\Program Files\\MariaDB 10.1";
+const std::wstring kMissing = L"Datei nicht gefunden: " + kScript;
+const std::wstring kCannotStart = L"Datei konnte nicht gestartet werden: " + kScript;
+}  // namespace
+
+class InstallationTest : public ::testing::Test {
+  protected:
+    void ScriptInstallsMariaDB() {
+        fake.files.insert(kScript);
+        fake.process.effects = [this] { fake.stopped.push_back({"MariaDB", "MariaDB"}); };
+    }
+    void ServerPresent() { fake.running.push_back({"MySQL", ""}); }
+    std::vector<std::wstring> Messages() const { return MessagesOf(fake); }
+    // Entries of the transcript from the first one equal to `from` on.
+    std::vector<std::wstring> TranscriptFrom(const std::wstring& from) const {
+        const auto start = std::find(fake.transcript.begin(), fake.transcript.end(), from);
+        return {start, fake.transcript.end()};
+    }
+    void ExpectClosedWithoutHandles() {
+        EXPECT_TRUE(fake.unloaded);
+        EXPECT_EQ(fake.transcript.back(), L"close");
+        EXPECT_EQ(fake.OpenHandles(), 0);
+        EXPECT_EQ(fake.badCloses, 0);
+        EXPECT_EQ(fake.pointer, platform::MousePointer::Default);
+    }
+
+    fake::FakePlatform fake;
+    Module1 module{fake};
+    Form1 form{fake, module};
+};
+
+TEST_F(InstallationTest, AutomaticRoadRunsTheScriptWithEffectsInOrder) {
+    ScriptInstallsMariaDB();
+    form.Form_Activate();
+    const std::wstring stopped = std::wstring(L"Label4 = ") + verdict::kMariaStopped;
+    const std::vector<std::wstring> expected = {
+        L"hide cmd_install",
+        L"show Label3",
+        L"cursor hourglass",
+        L"start " + kScript,
+        L"cursor hourglass",  // the rescan after the script
+        L"repaint",
+        L"cursor default",
+        stopped,
+        L"cursor default",
+        L"hide Label3",
+        L"cursor hourglass",  // the road's own rescan
+        L"repaint",
+        L"cursor default",
+        stopped,
+        std::wstring(L"message ") + message::kInstalledAutomatically,
+        L"close",
+    };
+    EXPECT_EQ(TranscriptFrom(L"hide cmd_install"), expected);
+    ExpectClosedWithoutHandles();
+}
+
+TEST_F(InstallationTest, ScriptThatInstallsNothingIsNotReportedAsInstalled) {
+    fake.files.insert(kScript);
+    form.Form_Activate();
+    EXPECT_EQ(fake.startedCommandLines.size(), 1u);
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kNotInstalled});
+    ExpectClosedWithoutHandles();
+}
+
+TEST_F(InstallationTest, ExitCodeOfTheScriptIsNotLookedAt) {
+    ScriptInstallsMariaDB();
+    fake.process.exitCode = 1603;
+    form.Form_Activate();
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kInstalledAutomatically});
+}
+
+TEST_F(InstallationTest, ExistingDirectoryOrFileStopsTheRunBeforeAnythingShows) {
+    for (bool asFile : {false, true}) {
+        fake::FakePlatform platform;
+        (asFile ? platform.files : platform.directories).insert(kTarget);
+        platform.files.insert(kScript);
+        Module1 scan(platform);
+        Form1 window(platform, scan);
+        window.Form_Activate();
+        SCOPED_TRACE(asFile ? "file" : "directory");
+        EXPECT_TRUE(platform.startedCommandLines.empty());
+        EXPECT_EQ(CountOf(platform, L"show Label3"), 0);
+        const std::vector<std::wstring> expected = {message::kDirectoryExists,
+                                                    message::kNotInstalled};
+        EXPECT_EQ(MessagesOf(platform), expected);
+        EXPECT_TRUE(platform.unloaded);
+    }
+}
+
+TEST_F(InstallationTest, FailedDirectoryProbeCountsAsAbsent) {
+    fake.directories.insert(kTarget);
+    fake.Fail(Call::DirectoryProbe, 5);
+    ScriptInstallsMariaDB();
+    form.Form_Activate();
+    EXPECT_EQ(fake.startedCommandLines.size(), 1u);
+}
+
+TEST_F(InstallationTest, MissingScriptIsAFailureOnTheAutomaticRoad) {
+    form.Form_Activate();
+    EXPECT_EQ(Messages(), (std::vector<std::wstring>{kMissing, message::kNotInstalled}));
+    EXPECT_EQ(fake.visible[Control::Label3], false);
+    ExpectClosedWithoutHandles();
+}
+
+TEST_F(InstallationTest, StartFailureIsShownAndIsAFailure) {
+    fake.files.insert(kScript);
+    fake.Fail(Call::CreateProcessW, 193);
+    form.Form_Activate();
+    EXPECT_EQ(Messages(), (std::vector<std::wstring>{kCannotStart, message::kNotInstalled}));
+    ExpectClosedWithoutHandles();
+}
+
+TEST_F(InstallationTest, ButtonRoadReportsTheRescan) {
+    ServerPresent();
+    ScriptInstallsMariaDB();
+    form.Form_Activate();
+    EXPECT_FALSE(fake.unloaded);
+    form.cmd_install_Click();
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kInstalledOnRequest});
+    EXPECT_EQ(fake.captions[Control::Label4], verdict::kMariaStopped);
+    ExpectClosedWithoutHandles();
+}
+
+TEST_F(InstallationTest, ButtonRoadAfterAFailedScanReportsNothingInstalled) {
+    fake.Fail(Call::OpenSCManagerA, 5);
+    form.Form_Activate();
+    fake.Recover(Call::OpenSCManagerA);
+    fake.files.insert(kScript);
+    form.cmd_install_Click();
+    EXPECT_EQ(Messages().back(), message::kNotInstalled);
+    EXPECT_TRUE(fake.unloaded);
+}
+
+TEST_F(InstallationTest, FailedRescanIsNeverReportedAsInstalled) {
+    ServerPresent();
+    fake.files.insert(kScript);
+    form.Form_Activate();
+    fake.Fail(Call::OpenSCManagerA, 1722);
+    form.cmd_install_Click();
+    EXPECT_EQ(Messages().back(), message::kNotInstalled);
+
+    fake::FakePlatform platform;
+    platform.files.insert(kScript);
+    platform.process.effects = [&] { platform.Fail(Call::EnumFetch, 8); };
+    Module1 scan(platform);
+    Form1 window(platform, scan);
+    window.Form_Activate();
+    EXPECT_EQ(MessagesOf(platform).back(), message::kNotInstalled);
+}
+
+TEST_F(InstallationTest, ButtonRoadWithExistingDirectoryShowsOnlyThatMessage) {
+    ServerPresent();
+    fake.directories.insert(kTarget);
+    form.Form_Activate();
+    form.cmd_install_Click();
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kDirectoryExists});
+    EXPECT_TRUE(fake.startedCommandLines.empty());
+    ExpectClosedWithoutHandles();
+}
+
+TEST_F(InstallationTest, ButtonRoadWithMissingOrUnstartableScriptShowsOnlyWhy) {
+    ServerPresent();
+    form.Form_Activate();
+    form.cmd_install_Click();
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{kMissing});
+    ExpectClosedWithoutHandles();
+
+    fake::FakePlatform platform;
+    platform.running.push_back({"MySQL", ""});
+    platform.files.insert(kScript);
+    platform.Fail(Call::CreateProcessW, 2);
+    Module1 scan(platform);
+    Form1 window(platform, scan);
+    window.Form_Activate();
+    window.cmd_install_Click();
+    EXPECT_EQ(MessagesOf(platform), std::vector<std::wstring>{kCannotStart});
+}
+
+TEST_F(InstallationTest, DriveRootKeepsBothBackslashes) {
+    fake.programDirectory = L"D:\\";
+    form.Form_Activate();
+    EXPECT_EQ(Messages().front(), L"Datei nicht gefunden: D:\\\\silent-install2.bat");
+}
+
+TEST_F(InstallationTest, ClicksAndClosingDuringTheRunAreIgnored) {
+    ServerPresent();
+    ScriptInstallsMariaDB();
+    fake.process.inputWakeUps = 2;
+    form.Form_Activate();
+    std::vector<bool> mayClose;
+    auto clicks = [&] {
+        form.cmd_install_Click();
+        form.cmd_Abbruch_Click();
+        mayClose.push_back(form.QueryUnload());
+    };
+    fake.process.effects = [&] {
+        fake.stopped.push_back({"MariaDB", ""});
+        fake.pendingEvents = {clicks};
+    };
+    form.cmd_install_Click();
+    EXPECT_EQ(fake.startedCommandLines.size(), 1u);
+    EXPECT_EQ(mayClose, std::vector<bool>{false});
+    EXPECT_EQ(CountOf(fake, L"close"), 1);
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kInstalledOnRequest});
+}
+
+TEST_F(InstallationTest, ClicksDuringTheAutomaticRunAreIgnored) {
+    ScriptInstallsMariaDB();
+    fake.process.inputWakeUps = 1;
+    fake.pendingEvents = {[&] {
+        form.cmd_Abbruch_Click();
+        form.cmd_install_Click();
+        EXPECT_FALSE(form.QueryUnload());
+    }};
+    form.Form_Activate();
+    EXPECT_EQ(fake.startedCommandLines.size(), 1u);
+    EXPECT_EQ(CountOf(fake, L"close"), 1);
+    EXPECT_TRUE(form.QueryUnload());
+}
