@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs every test: unit tests on Linux, checks of both Windows builds, and the
+# suite that drives the real 64-bit program under Wine.
+set -u
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh || exit 1
+scripts/build.sh native win64 win32 || exit 1
+status=0
+echo "== unit tests (native)"
+ctest --preset native --output-on-failure || status=1
+echo "== Windows builds"
+scripts/check-binaries.sh || status=1
+echo "== under Wine"
+tests/wine/run.sh || status=1
+exit $status
