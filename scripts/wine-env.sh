@@ -1,0 +1,83 @@
+# Wine settings for running the 64-bit program: the project's own prefix, the
+# 64-bit loader, quiet logs, and no Mono or Gecko prompts. Source it from bash.
+WINE_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=$WINE_REPO/build/wineprefix
+export WINELOADER=/usr/lib/wine/wine64
+export WINESERVER=/usr/lib/wine/wineserver64
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+# Wine turns the command line into UTF-16 by the Unix locale.
+export LANG=${LANG:-C.UTF-8}
+WINE_XVFB_PID=
+
+wine_run() { "$WINELOADER" "$@"; }
+
+# Makes the prefix once and keeps a wineserver running. A new prefix's first
+# boot must end before the session is used, or a second service manager starts
+# beside the first. Every time it sets 96 DPI for the user too (a new prefix has
+# it only machine-wide) and lets Wine draw the windows' frames itself: without a
+# window manager, hiding a window would otherwise stall for two seconds, and
+# screenshots would lack the title bar.
+wine_prefix_ensure() {
+    if [ ! -d "$WINEPREFIX/drive_c/windows/system32" ]; then
+        mkdir -p "$WINEPREFIX"
+        wine_run wineboot -i >/dev/null 2>&1 || { echo "wineboot -i failed" >&2; return 1; }
+        timeout 120 "$WINESERVER" -w
+    fi
+    "$WINESERVER" -p 2>/dev/null || true  # keeps a server running; one may already be
+    local settings=$WINEPREFIX/drive_c/wine-env-settings.reg
+    cat >"$settings" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"LogPixels"=dword:00000060
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+REG
+    wine_run regedit /S 'C:\wine-env-settings.reg' >/dev/null 2>&1
+}
+
+wine_display_usable() { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }
+
+# Starts Xvfb on a free display number unless DISPLAY already works.
+wine_display_ensure() {
+    wine_display_usable && return 0
+    local n
+    for n in $(seq 87 120); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        WINE_XVFB_PID=$!
+        export DISPLAY=:$n
+        local _
+        for _ in $(seq 50); do
+            wine_display_usable && return 0
+            kill -0 "$WINE_XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        wine_display_stop
+    done
+    echo "could not start Xvfb" >&2
+    return 1
+}
+
+wine_display_stop() {
+    [ -n "$WINE_XVFB_PID" ] || return 0
+    kill "$WINE_XVFB_PID" 2>/dev/null
+    wait "$WINE_XVFB_PID" 2>/dev/null
+    WINE_XVFB_PID=
+}
+
+# wine_screenshot OUT.png [X Y W H]: the screen, or the rectangle in screen pixels.
+wine_screenshot() {
+    local out=$1
+    mkdir -p "$(dirname "$out")"
+    if [ $# -ge 5 ]; then
+        import -display "$DISPLAY" -window root -crop "${4}x${5}+${2}+${3}" +repage "$out"
+    else
+        import -display "$DISPLAY" -window root "$out"
+    fi
+}
+
+wine_stop() { "$WINESERVER" -k 2>/dev/null; "$WINESERVER" -w 2>/dev/null; true; }

@@ -1,0 +1,237 @@
+# Helpers of the Wine suite: checks and their counts, services made from the
+# test service, and starting, driving and cleaning up the installer. Sourced by run.sh.
+WINE_TESTS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$WINE_TESTS/../../scripts/wine-env.sh"
+
+PROGRAM=${WINE_TEST_PROGRAM:-$WINE_REPO/build/win64/mariadb-installer.exe}
+TOOLS=${WINE_TEST_TOOLS:-$WINE_REPO/build/win64/tools}
+SCREENSHOTS=$WINE_REPO/build/screenshots
+APP_DIR='C:\installer'
+TEST_SERVICE='C:\tools\test-service.exe'
+# Services the suite made, kept in the prefix so an aborted run's are removed next time.
+SERVICES_MADE=$WINEPREFIX/suite-services.txt
+UIA_ERR=$WINE_REPO/build/wine-suite-uia.err
+
+passed=0 failed=0
+SCENARIO=
+APP_PID='' APP_EXIT='' HOLD_PID=''
+
+# check NAME EXPECTED ACTUAL: one observable fact.
+check() {
+    local name=${SCENARIO:+$SCENARIO: }$1
+    if [ "$2" = "$3" ]; then
+        passed=$((passed + 1))
+        echo "ok - $name"
+    else
+        failed=$((failed + 1))
+        echo "not ok - $name: expected '$2' got '$3'"
+    fi
+}
+
+summary() {
+    echo "$passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+}
+
+note() { echo "# $*"; }
+
+# The value of KEY in the key=value lines on stdin.
+kv() { sed -n "s/^$1=//p" | head -n 1; }
+
+# Text in the escaped form uia prints and expects.
+uia_escape() {
+    local text=${1//\\/\\\\}
+    text=${text//$'\t'/\\t}
+    text=${text//$'\r'/\\r}
+    printf '%s' "${text//$'\n'/\\n}"
+}
+
+# uia COMMAND ARGS...: the tool's findings on stdout, its complaints as comments.
+uia() {
+    local rc
+    "$WINELOADER" "$TOOLS/uia.exe" "$@" 2>"$UIA_ERR" | tr -d '\r'
+    rc=${PIPESTATUS[0]}
+    [ -s "$UIA_ERR" ] && sed 's/^/# /' "$UIA_ERR" >&2
+    return "$rc"
+}
+
+# msgbox_within MS: "none", or the text of the program's message box that appeared.
+msgbox_within() {
+    local out
+    out=$(uia no-msgbox "$1")
+    case $(kv msgbox <<<"$out") in
+        0) echo none ;;
+        1) echo "message box: $(kv text <<<"$out")" ;;
+        *) echo "uia failed" ;;
+    esac
+}
+
+# window_gone_within MS: "gone", "still open", or the message box that opened instead.
+window_gone_within() {
+    local out
+    out=$(uia wait-gone "$1")
+    if [ "$(kv gone <<<"$out")" = 1 ]; then echo gone
+    elif grep -q '^msgbox_text=' <<<"$out"; then echo "message box: $(kv msgbox_text <<<"$out")"
+    elif [ "$(kv gone <<<"$out")" = 0 ]; then echo "still open"
+    else echo "uia failed"; fi
+}
+
+sc() { wine_run sc "$@" 2>&1 | tr -d '\r'; }
+
+# The state word of a service (RUNNING, STOPPED, ...), or "missing".
+svc_state() {
+    local state
+    state=$(sc query "$1" | sed -n 's/^ *STATE *: *[0-9]* *//p')
+    echo "${state:-missing}"
+}
+
+# svc_stopped NAME [sc create options...]: a registered, stopped test service.
+svc_stopped() {
+    local name=$1
+    shift
+    echo "$name" >>"$SERVICES_MADE"
+    sc create "$name" binPath= "$TEST_SERVICE" "$@" >/dev/null
+    check "service $name registered" STOPPED "$(svc_state "$name")"
+}
+
+svc_running() {
+    svc_stopped "$1"
+    sc start "$1" >/dev/null
+    wait_for 5 "[ \"\$(svc_state $1)\" = RUNNING ]"
+    check "service $1 running" RUNNING "$(svc_state "$1")"
+}
+
+# Stops and deletes every service the suite made.
+svc_clear() {
+    [ -f "$SERVICES_MADE" ] || return 0
+    local name
+    for name in $(sort -u "$SERVICES_MADE"); do
+        sc stop "$name" >/dev/null
+        wait_for 5 "[ \"\$(svc_state $name)\" != RUNNING ]"
+        sc delete "$name" >/dev/null
+    done
+    rm -f "$SERVICES_MADE"
+}
+
+# wait_for SECONDS COMMAND: true once COMMAND succeeds, false when the time is up.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    until eval "$2"; do
+        [ "$SECONDS" -ge "$deadline" ] && return 1
+        sleep 0.05
+    done
+}
+
+# The Unix path of a folder on drive C: of the prefix.
+prefix_path() {
+    local path=${1#[Cc]:\\}
+    echo "$WINEPREFIX/drive_c/${path//\\//}"
+}
+
+# app_install [FOLDER]: the program, alone, in a fresh folder.
+app_install() {
+    local dir
+    dir=$(prefix_path "${1:-$APP_DIR}")
+    rm -rf "$dir" && mkdir -p "$dir" && cp "$PROGRAM" "$dir/mariadb-installer.exe"
+}
+
+# install_script FILE [FOLDER]: FILE as the install script beside the program.
+install_script() { cp "$1" "$(prefix_path "${2:-$APP_DIR}")/silent-install2.bat"; }
+
+# app_start [FOLDER]: starts the program in the background, from another working
+# folder, and waits for its window; the window facts are left in WINDOW.
+app_start() {
+    local exe="${1:-$APP_DIR}\\mariadb-installer.exe"
+    (cd "$WINEPREFIX/drive_c" && exec "$WINELOADER" "$exe" >>"$WINE_REPO/build/wine-suite-app.log" 2>&1) &
+    APP_PID=$! APP_EXIT=''
+    WINDOW=$(uia wait-window 15000)
+    check "window shown" MariaDB-Installer "$(kv title <<<"$WINDOW")"
+    [ -n "$(kv hwnd <<<"$WINDOW")" ]
+}
+
+app_alive() { [ -n "$APP_PID" ] && ps -o stat= -p "$APP_PID" | grep -qv Z; }
+
+# app_wait_exit SECONDS: true when the program ended in time; its exit code in APP_EXIT.
+app_wait_exit() {
+    wait_for "$1" '! app_alive' || return 1
+    wait "$APP_PID"
+    APP_EXIT=$?
+    APP_PID=
+}
+
+app_kill() {
+    [ -n "$APP_PID" ] || return 0
+    app_alive && kill -KILL "$APP_PID" 2>/dev/null
+    wait "$APP_PID" 2>/dev/null
+    APP_PID=
+}
+
+# Wine processes of this prefix that the suite did not mean to leave running:
+# anything but Wine's own system processes, the test services and the holder.
+stray_pids() {
+    local proc pid command
+    for proc in /proc/[0-9]*; do
+        pid=${proc#/proc/}
+        [ "$pid" = "$HOLD_PID" ] && continue
+        case $(readlink "$proc/exe" 2>/dev/null) in /usr/lib/wine/wine64*) ;; *) continue ;; esac
+        tr '\0' '\n' 2>/dev/null <"$proc/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
+        command=$(tr '\0' ' ' 2>/dev/null <"$proc/cmdline")
+        [[ ${command,,} =~ \\system32\\(services|winedevice|explorer|plugplay|svchost|rpcss|conhost)\.exe ]] ||
+            [[ $command == *test-service.exe* ]] || echo "$pid"
+    done
+}
+
+stray_kill() {
+    local pid
+    for pid in $(stray_pids); do
+        note "killing stray process $pid: $(tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline")"
+        kill -KILL "$pid" 2>/dev/null
+    done
+}
+
+# Leaves the prefix as a scenario found it: no program, no stray process, no test service.
+scenario_cleanup() {
+    app_kill
+    stray_kill
+    svc_clear
+}
+
+# run_scenario NAME FUNCTION: one scenario with its own cleanup and timing.
+run_scenario() {
+    local start=$SECONDS
+    SCENARIO=$1
+    app_install "$APP_DIR"
+    "$2"
+    scenario_cleanup
+    note "$1: $((SECONDS - start)) s"
+    SCENARIO=
+}
+
+# Checks the build, a display and the prefix, and keeps the Wine session alive.
+suite_start() {
+    local file missing=0
+    for file in "$PROGRAM" "$TOOLS/uia.exe" "$TOOLS/test-service.exe"; do
+        [ -f "$file" ] || { echo "missing: $file" >&2; missing=1; }
+    done
+    if [ "$missing" -ne 0 ]; then
+        echo "build first: cmake --preset win64 && cmake --build --preset win64" >&2
+        exit 2
+    fi
+    wine_display_ensure || exit 2
+    wine_stop  # a session from before may use another display
+    wine_prefix_ensure || exit 2
+    mkdir -p "$(prefix_path 'C:\tools')" "$SCREENSHOTS"
+    cp "$TOOLS/test-service.exe" "$(prefix_path 'C:\tools')/"
+    "$WINELOADER" "$TOOLS/uia.exe" hold 3600000 >/dev/null 2>&1 &
+    HOLD_PID=$!
+    trap suite_end EXIT
+    svc_clear
+}
+
+suite_end() {
+    trap - EXIT
+    scenario_cleanup
+    wine_stop
+    HOLD_PID=
+    wine_display_stop
+}

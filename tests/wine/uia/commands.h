@@ -1,0 +1,33 @@
+// The tool's commands. Each takes the words after the command name, prints its
+// findings as key=value lines and returns the process exit code.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace uia {
+
+using Args = std::vector<std::wstring>;
+
+// A non-negative decimal number; false when the word is anything else.
+bool ParseNumber(const std::wstring& word, unsigned long* value);
+
+int WaitWindow(const Args& args);
+int Controls(const Args& args);
+int Text(const Args& args);
+int Visible(const Args& args);
+int WaitText(const Args& args);
+int WaitVisible(const Args& args);
+int Click(const Args& args);
+int Close(const Args& args);
+int SysCommandClose(const Args& args);
+int WaitGone(const Args& args);
+int Ping(const Args& args);
+// Sleeps; run in the background it keeps the Wine session, its services among them, alive.
+int Hold(const Args& args);
+
+int MsgBox(const Args& args);
+int MsgBoxPeek(const Args& args);
+int NoMsgBox(const Args& args);
+
+}  // namespace uia
