@@ -12,7 +12,7 @@ namespace {
 
 // Owns one service manager or service handle.
 class ServiceHandle {
-public:
+  public:
     explicit ServiceHandle(SC_HANDLE handle) : handle_(handle) {}
     ~ServiceHandle() {
         if (handle_ != nullptr) ::CloseServiceHandle(handle_);
@@ -21,15 +21,15 @@ public:
     ServiceHandle& operator=(const ServiceHandle&) = delete;
     SC_HANDLE Get() const { return handle_; }
 
-private:
+  private:
     SC_HANDLE handle_;
 };
 
 bool Create(SC_HANDLE manager, const std::wstring& name) {
     const ServiceHandle service(::CreateServiceW(
         manager, name.c_str(), name.c_str(), SERVICE_QUERY_STATUS, SERVICE_WIN32_OWN_PROCESS,
-        SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE, L"C:\\windows\\system32\\notepad.exe",
-        nullptr, nullptr, nullptr, nullptr, nullptr));
+        SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE, L"C:\\windows\\system32\\notepad.exe", nullptr,
+        nullptr, nullptr, nullptr, nullptr));
     return service.Get() != nullptr || ::GetLastError() == ERROR_SERVICE_EXISTS;
 }
 
@@ -56,7 +56,8 @@ int wmain(int argc, wchar_t** argv) {
     long failed = 0;
     for (long i = 0; i < count; ++i) {
         const std::wstring name = prefix + std::to_wstring(i);
-        const bool done = verb == L"create" ? Create(manager.Get(), name) : Delete(manager.Get(), name);
+        const bool done =
+            verb == L"create" ? Create(manager.Get(), name) : Delete(manager.Get(), name);
         if (!done) ++failed;
     }
     std::wprintf(L"%ls %ld services, %ld failed\n", verb.c_str(), count, failed);

@@ -35,7 +35,7 @@ target_clear() { rm -rf "$(prefix_path "$TARGET_DIR")"; }
 expect_box() {
     local box
     box=$(uia msgbox 30000)
-    check "message box text" "$1" "$(kv text <<<"$box")"
+    check "message box text" "$(uia_escape "$1")" "$(kv text <<<"$box")"
     check "message box owned by the window" 1 "$(kv owner <<<"$box")"
     check "message box has only OK" OK "$(kv buttons <<<"$box")"
 }

@@ -1,5 +1,7 @@
 #include "platform/win32/dpi.h"
 
+#include "platform/win32/unique_handles.h"
+
 namespace win32 {
 namespace {
 
@@ -28,9 +30,8 @@ UINT DpiForWindow(HWND window) {
         const UINT dpi = getDpi(window);
         if (dpi != 0) return dpi;
     }
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
+    const ScreenDc screen;
+    const int dpi = screen.Get() != nullptr ? ::GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
     return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
 

@@ -92,6 +92,23 @@ using UniqueBitmap = Unique<GdiObjectTraits<HBITMAP>>;
 using UniqueIcon = Unique<IconTraits>;
 using UniqueMemoryDc = Unique<MemoryDcTraits>;
 
+// Device context of the whole screen.
+class ScreenDc {
+  public:
+    ScreenDc() : dc_(::GetDC(nullptr)) {}
+    ~ScreenDc() {
+        if (dc_ == nullptr) return;
+        const LastErrorKeeper keeper;
+        ::ReleaseDC(nullptr, dc_);
+    }
+    ScreenDc(const ScreenDc&) = delete;
+    ScreenDc& operator=(const ScreenDc&) = delete;
+    HDC Get() const { return dc_; }
+
+  private:
+    HDC dc_;
+};
+
 // Selects a GDI object into a device context and puts the previous one back.
 class SelectionScope {
   public:
