@@ -1,53 +1,49 @@
 #!/usr/bin/env bash
-# Builds the 64-bit program and starts it under Wine in the project's own
-# prefix, with a demo silent-install2.bat beside it that simulates an
-# installation. On a screen the window opens there; without one it runs on a
-# virtual display, and this script prints what the window shows, saves
-# screenshots under build/screenshots/ and answers its message boxes.
-set -eu
+# Builds the 64-bit program and starts it under Wine in the prefix build/wineprefix
+# (START_PREFIX overrides it), beside the administrators' script template (with a
+# demo root password filled in) and a stand-in MSI package of the server. On a
+# screen the window opens there. Without one it runs on a virtual display, and
+# this script prints what the window shows, answers its message boxes, presses
+# "Schließen" when a server is present, and saves screenshots under
+# build/screenshots/. Exits non-zero, with a one-line reason, when it did not
+# see the program run to its end.
+set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-scripts/install-deps.sh
-scripts/build.sh win64
-source scripts/wine-env.sh
-wine_prefix_ensure
 
+fail() {
+    echo "start.sh: $*" >&2
+    exit 1
+}
+
+scripts/install-deps.sh || fail "could not install the tools it needs (scripts/install-deps.sh)"
+for tool in Xvfb xdpyinfo import wixl /usr/lib/wine/wine64; do
+    command -v "$tool" >/dev/null || fail "a tool it needs is missing: $tool"
+done
+scripts/build.sh win64 >/dev/null || fail "the 64-bit build failed (scripts/build.sh win64)"
+tools=$root/build/win64/tools
+[ -f "$tools/standin-server.msi" ] || fail "the stand-in package was not built: $tools/standin-server.msi"
+
+source scripts/wine-env.sh
+had_screen=0
+wine_display_usable && had_screen=1
+trap 'wine_stop; wine_display_stop' EXIT
+wine_session_start "${START_PREFIX:-$root/build/wineprefix}" || fail "could not start Wine"
+
+# The folder an administrator fills: program, script template, MSI package.
 folder=$WINEPREFIX/drive_c/MariaDB-Installer
 mkdir -p "$folder"
 cp build/win64/mariadb-installer.exe "$folder/"
-cp scripts/demo/silent-install2.bat "$folder/"
+sed 's/^set "ROOT_PASSWORD=.*"/set "ROOT_PASSWORD=demo-Passwort-1"/' examples/silent-install2.bat \
+    >"$folder/silent-install2.bat"
+cp "$tools/standin-server.msi" "$folder/mariadb-10.1-winx64.msi"
 program='C:\MariaDB-Installer\mariadb-installer.exe'
 
-if wine_display_usable; then
-    wine_run "$program"
+if [ "$had_screen" -eq 1 ]; then
+    trap - EXIT
+    wine_run "$program" || fail "the program ended with exit code $?"
     exit 0
 fi
 
-uia() { wine_run "$root/build/win64/tools/uia.exe" "$@" | tr -d '\r'; }
-shots=$root/build/screenshots
-wine_display_ensure
-trap 'wine_stop; wine_display_stop' EXIT
-wine_run "$program" &
-uia wait-window 20000 >/dev/null
-sleep 1
-screenshot() { wine_screenshot "$shots/start-$1.png"; echo "screenshot: build/screenshots/start-$1.png"; }
-show() {
-    echo "--- the window shows:"
-    uia controls | awk -F'\t' '$1 == "control" && $4 == 1 && $10 != "" { print "  " $10 }'
-}
-show
-screenshot 1
-step=2
-until uia wait-gone 1 >/dev/null 2>&1; do
-    if box=$(uia msgbox 15000 2>/dev/null); then
-        echo "--- message box: $(sed -n 's/^text=//p' <<<"$box") [OK pressed]"
-        show 2>/dev/null || true
-        screenshot $step
-        step=$((step + 1))
-    elif uia visible 101 2>/dev/null | grep -q 'visible=1'; then
-        echo "--- a server is present: the window waits for the user; closing it with \"Schließen\""
-        uia click 102 >/dev/null
-        uia wait-gone 10000 >/dev/null || true
-    fi
-done
-echo "--- the program has ended (start again for the next run)"
+source scripts/start-observer.sh
+observe_program "$program"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs every test: unit tests on Linux, checks of both Windows builds, and the
-# suite that drives the real 64-bit program under Wine.
+# Runs every test: unit tests on Linux, checks of both Windows builds, the suite
+# that drives the real 64-bit program under Wine, and the start command itself.
 set -u
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh || exit 1
@@ -12,4 +12,6 @@ echo "== Windows builds"
 scripts/check-binaries.sh || status=1
 echo "== under Wine"
 tests/wine/run.sh || status=1
+echo "== the start command, twice, without a screen"
+tests/start/run.sh || status=1
 exit $status

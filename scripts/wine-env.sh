@@ -1,7 +1,8 @@
-# Wine settings for running the 64-bit program: the project's own prefix, the
-# 64-bit loader, quiet logs, and no Mono or Gecko prompts. Source it from bash.
+# Wine settings for running the 64-bit program: the 64-bit loader, quiet logs,
+# and no Mono or Gecko prompts. Source it from bash, then call wine_session_start
+# PREFIX: every user of Wine here (start command, test suite, benchmark) has a
+# prefix of its own below build/.
 WINE_REPO=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX=$WINE_REPO/build/wineprefix
 export WINELOADER=/usr/lib/wine/wine64
 export WINESERVER=/usr/lib/wine/wineserver64
 export WINEDEBUG=-all
@@ -13,6 +14,16 @@ WINE_XVFB_PID=
 
 wine_run() { "$WINELOADER" "$@"; }
 
+# wine_session_start PREFIX: the display first (a session started without one
+# never shows its windows), then a fresh server for the prefix (one from before
+# may be bound to another display), then the prefix itself.
+wine_session_start() {
+    export WINEPREFIX=$1
+    wine_display_ensure || return 1
+    wine_stop
+    wine_prefix_ensure
+}
+
 # Makes the prefix once and keeps a wineserver running. A new prefix's first
 # boot must end before the session is used, or a second service manager starts
 # beside the first. Every time it sets 96 DPI for the user too (a new prefix has
@@ -20,6 +31,7 @@ wine_run() { "$WINELOADER" "$@"; }
 # window manager, hiding a window would otherwise stall for two seconds, and
 # screenshots would lack the title bar.
 wine_prefix_ensure() {
+    wine_display_usable || { echo "no display for the Wine session of $WINEPREFIX" >&2; return 1; }
     if [ ! -d "$WINEPREFIX/drive_c/windows/system32" ]; then
         mkdir -p "$WINEPREFIX"
         wine_run wineboot -i >/dev/null 2>&1 || { echo "wineboot -i failed" >&2; return 1; }

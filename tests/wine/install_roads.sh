@@ -25,7 +25,7 @@ make_script() {
 }
 
 # The runs.txt of the script in FOLDER, without carriage returns.
-script_runs() { tr -d '\r' <"$(prefix_path "${1:-$APP_DIR}")/runs.txt" 2>/dev/null; }
+script_runs() { tr -d '\r' 2>/dev/null <"$(prefix_path "${1:-$APP_DIR}")/runs.txt"; }
 runs_count() { script_runs "$@" | grep -c . ; }
 
 target_clear() { rm -rf "$(prefix_path "$TARGET_DIR")"; }
@@ -138,6 +138,43 @@ program_folder_scenario() {
 scenario_folder_with_blank() { program_folder_scenario 'C:\Mein Installer'; }
 scenario_folder_with_ampersand() { program_folder_scenario 'C:\R&D'; }
 
+# template_scenario PASSWORD PACKAGE|- FINAL_MESSAGE: the automatic road with the
+# administrators' template, its root password set to PASSWORD, beside the stand-in
+# package PACKAGE (- for none).
+template_scenario() {
+    target_clear
+    echo MariaDB >>"$SERVICES_MADE"
+    sed "s/^set \"ROOT_PASSWORD=.*\"/set \"ROOT_PASSWORD=$1\"/" "$WINE_REPO/examples/silent-install2.bat" \
+        >"$(prefix_path "$APP_DIR")/silent-install2.bat"
+    [ "$2" = - ] || cp "$TOOLS/$2" "$(prefix_path "$APP_DIR")/mariadb-10.1-winx64.msi"
+    app_start || return
+    expect_box "$3"
+    expect_end
+}
+
+# The package installed into the script's target and started its service.
+scenario_template_installs() {
+    template_scenario 'demo-Passwort-1' standin-server.msi "Datenbank wurde installiert"
+    check "service MariaDB" RUNNING "$(svc_state MariaDB)"
+    check "server program in the target folder" yes \
+        "$([ -f "$(prefix_path "$TARGET_DIR")/bin/standin-server.exe" ] && echo yes)"
+    check "msiexec log beside the script" yes \
+        "$(grep -q -a -i 'standin' "$(prefix_path "$APP_DIR")/mariadb-install.log" 2>/dev/null && echo yes)"
+    target_clear
+}
+
+# template_refuses NAME PASSWORD PACKAGE: the road ends with the failure text and
+# nothing is installed.
+template_refuses() {
+    template_scenario "$1" "$2" "$NOT_INSTALLED"
+    check "no service MariaDB" missing "$(svc_state MariaDB)"
+    check "no target folder" no "$([ -e "$(prefix_path "$TARGET_DIR")" ] && echo yes || echo no)"
+}
+
+scenario_template_as_shipped() { template_refuses '' standin-server.msi; }
+scenario_template_without_package() { template_refuses 'demo-Passwort-1' -; }
+scenario_template_failing_package() { template_refuses 'demo-Passwort-1' standin-server-failing.msi; }
+
 run_install_roads() {
     run_scenario automatic-installs scenario_automatic_installs
     run_scenario automatic-installs-nothing scenario_automatic_installs_nothing
@@ -146,4 +183,8 @@ run_install_roads() {
     run_scenario button-directory-exists scenario_button_directory_exists
     run_scenario folder-with-blank scenario_folder_with_blank
     run_scenario folder-with-ampersand scenario_folder_with_ampersand
+    run_scenario template-installs scenario_template_installs
+    run_scenario template-as-shipped scenario_template_as_shipped
+    run_scenario template-without-package scenario_template_without_package
+    run_scenario template-failing-package scenario_template_failing_package
 }

@@ -2,13 +2,16 @@
 # test service, and starting, driving and cleaning up the installer. Sourced by run.sh.
 WINE_TESTS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$WINE_TESTS/../../scripts/wine-env.sh"
+# The suite's own prefix, made anew for every run: nothing that a cut-off run
+# left behind (services, installed packages, folders) reaches the next one.
+export WINEPREFIX=$WINE_REPO/build/wineprefix-tests
 
 PROGRAM=${WINE_TEST_PROGRAM:-$WINE_REPO/build/win64/mariadb-installer.exe}
 TOOLS=${WINE_TEST_TOOLS:-$WINE_REPO/build/win64/tools}
 SCREENSHOTS=$WINE_REPO/build/screenshots
 APP_DIR='C:\installer'
 TEST_SERVICE='C:\tools\test-service.exe'
-# Services the suite made, kept in the prefix so an aborted run's are removed next time.
+# Services the suite made, removed after each scenario.
 SERVICES_MADE=$WINEPREFIX/suite-services.txt
 UIA_ERR=$WINE_REPO/build/wine-suite-uia.err
 
@@ -167,7 +170,8 @@ app_kill() {
 }
 
 # Wine processes of this prefix that the suite did not mean to leave running:
-# anything but Wine's own system processes, the test services and the holder.
+# anything but Wine's own system processes, the test services (also as installed
+# by the stand-in package) and the holder.
 stray_pids() {
     local proc pid command
     for proc in /proc/[0-9]*; do
@@ -177,7 +181,7 @@ stray_pids() {
         tr '\0' '\n' 2>/dev/null <"$proc/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" || continue
         command=$(tr '\0' ' ' 2>/dev/null <"$proc/cmdline")
         [[ ${command,,} =~ \\system32\\(services|winedevice|explorer|plugplay|svchost|rpcss|conhost)\.exe ]] ||
-            [[ $command == *test-service.exe* ]] || echo "$pid"
+            [[ $command == *test-service.exe* || $command == *standin-server.exe* ]] || echo "$pid"
     done
 }
 
@@ -210,22 +214,21 @@ run_scenario() {
 # Checks the build, a display and the prefix, and keeps the Wine session alive.
 suite_start() {
     local file missing=0
-    for file in "$PROGRAM" "$TOOLS/uia.exe" "$TOOLS/test-service.exe"; do
+    for file in "$PROGRAM" "$TOOLS/uia.exe" "$TOOLS/test-service.exe" "$TOOLS/standin-server.msi"; do
         [ -f "$file" ] || { echo "missing: $file" >&2; missing=1; }
     done
     if [ "$missing" -ne 0 ]; then
         echo "build first: cmake --preset win64 && cmake --build --preset win64" >&2
         exit 2
     fi
-    wine_display_ensure || exit 2
-    wine_stop  # a session from before may use another display
-    wine_prefix_ensure || exit 2
+    wine_stop  # a cut-off run's server may still hold the old prefix
+    rm -rf "$WINEPREFIX"
+    wine_session_start "$WINEPREFIX" || exit 2
     mkdir -p "$(prefix_path 'C:\tools')" "$SCREENSHOTS"
     cp "$TOOLS/test-service.exe" "$(prefix_path 'C:\tools')/"
     "$WINELOADER" "$TOOLS/uia.exe" hold 3600000 >/dev/null 2>&1 &
     HOLD_PID=$!
     trap suite_end EXIT
-    svc_clear
 }
 
 suite_end() {
