@@ -1,24 +1,34 @@
 #!/usr/bin/env bash
-# Benchmarks of the 64-bit program under Wine, in a prefix of their own:
-# processor time and message round trips while the installation script runs,
-# and the time from process start to the verdict with many services registered.
+# Benchmarks of the 64-bit program under Wine, in a prefix of its own made anew:
+# - processor time of the program and of the wineserver while the script runs
+#   10 s, and message round trips during that wait;
+# - time from process start to the verdict, the program against the anchor (a
+#   bare window with the program's manifest running the same enumeration), in
+#   alternating starts, with the services of a new prefix and with 3000 more.
 # Prints figures; asserts nothing.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-[ -f build/win64/mariadb-installer.exe ] || scripts/build.sh win64
+scripts/install-deps.sh
+scripts/build.sh win64 >/dev/null
 source scripts/wine-env.sh
-export WINEPREFIX=$root/build/wineprefix-bench
-wine_prefix_ensure
-wine_display_ensure
+prefix=$root/build/wineprefix-bench
+export WINEPREFIX=$prefix
+wine_stop
+rm -rf "$prefix"
 trap 'wine_stop; wine_display_stop' EXIT
+wine_session_start "$prefix"
 
 tools=$root/build/win64/tools
+starts=${BENCH_STARTS:-7}
+MARIADB_STOPPED="MariaDB ist auf dem Computer installiert aber nicht aktiv. Die Datenbankinstallation kann hier abgebrochen werden, wenn Sie den vorhandenen Dienst aktivieren"
 uia() { wine_run "$tools/uia.exe" "$@" | tr -d '\r'; }
 folder=$WINEPREFIX/drive_c/bench
 mkdir -p "$folder"
-cp build/win64/mariadb-installer.exe "$folder/"
-program='C:\bench\mariadb-installer.exe'
+cp build/win64/mariadb-installer.exe "$tools/bench-anchor.exe" "$folder/"
+# Keeps the Wine session, services.exe among it, alive between the starts.
+wine_run "$tools/uia.exe" hold 3600000 >/dev/null 2>&1 &
+
 hz=$(getconf CLK_TCK)
 cpu_ms() { awk -v hz="$hz" '{ print int(($14 + $15) * 1000 / hz) }' "/proc/$1/stat"; }
 # The Wine process of this prefix whose command line matches PATTERN.
@@ -34,46 +44,57 @@ wine_pid() {
 wait_run() {
     # A script that runs for about 16 s and installs nothing.
     printf '@echo off\r\nping -n 17 127.0.0.1 >nul\r\n' >"$folder/silent-install2.bat"
-    wine_run "$program" &
+    wine_run 'C:\bench\mariadb-installer.exe' &
+    local app=$!
     uia wait-window 20000 >/dev/null
     uia wait-visible 103 1 20000 >/dev/null
-    local pid server
+    local pid server p0 s0 p1 s1
     pid=$(wine_pid 'mariadb-installer\.exe')
     server=$(wine_pid wineserver)
-    local p0 s0 p1 s1
-    p0=$(cpu_ms "$pid"); s0=$(cpu_ms "$server")
+    p0=$(cpu_ms "$pid") s0=$(cpu_ms "$server")
     sleep 10
-    p1=$(cpu_ms "$pid"); s1=$(cpu_ms "$server")
-    echo "while the script runs, 10 s: program $((p1 - p0)) ms processor time (pid $pid)," \
-         "wineserver $((s1 - s0)) ms"
-    uia ping 300 | sed -n "s/^\\(max_us\\|median_us\\|count\\)=/  message round trip \\1=/p"
+    p1=$(cpu_ms "$pid") s1=$(cpu_ms "$server")
+    printf '  processor time over 10 s: program %d ms, wineserver %d ms (resolution %d ms)\n' \
+        $((p1 - p0)) $((s1 - s0)) $((1000 / hz))
+    uia ping 300 | awk -F= '/^(median_us|max_us)=/ { printf "  message round trip %s: %s us\n", $1 == "max_us" ? "slowest" : "median", $2 }'
     uia msgbox 30000 >/dev/null
     uia wait-gone 10000 >/dev/null
+    wait "$app"
 }
+
+# start_ms EXE CLASS: milliseconds from the process start to the verdict in control 105.
+start_ms() {
+    local t0 t1
+    t0=$(date +%s%N)
+    wine_run "C:\\bench\\$1" &
+    UIA_WINDOW_CLASS=$2 uia wait-window 20000 >/dev/null
+    UIA_WINDOW_CLASS=$2 uia wait-text 105 "$MARIADB_STOPPED" 120000 >/dev/null
+    t1=$(date +%s%N)
+    echo $(((t1 - t0) / 1000000))
+    UIA_WINDOW_CLASS=$2 uia close >/dev/null
+    UIA_WINDOW_CLASS=$2 uia wait-gone 10000 >/dev/null
+    wait $!
+}
+
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 start_to_verdict() {
-    local count=$1 run t0 t1 times=()
-    wine_run "$tools/register-services.exe" create Bench "$count" | tr -d '\r'
-    for run in 1 2 3; do
-        t0=$(date +%s%N)
-        wine_run "$program" &
-        uia wait-window 20000 >/dev/null
-        uia wait-text 105 "MariaDB ist auf dem Computer installiert aber nicht aktiv. Die Datenbankinstallation kann hier abgebrochen werden, wenn Sie den vorhandenen Dienst aktivieren" 120000 >/dev/null
-        t1=$(date +%s%N)
-        times+=($(((t1 - t0) / 1000000)))
-        uia click 102 >/dev/null
-        uia wait-gone 10000 >/dev/null
+    local label=$1 run program=() anchor=()
+    for run in $(seq "$starts"); do
+        program+=("$(start_ms mariadb-installer.exe MariaDBInstallerWindow)")
+        anchor+=("$(start_ms bench-anchor.exe InstallerBenchAnchor)")
     done
-    local sorted
-    sorted=$(printf '%s\n' "${times[@]}" | sort -n | tr '\n' ' ')
-    echo "start to verdict with $count extra services: ${times[*]} ms (median $(echo $sorted | cut -d' ' -f2) ms)"
-    wine_run "$tools/register-services.exe" delete Bench "$count" | tr -d '\r' >/dev/null
+    local pm am
+    pm=$(median "${program[@]}") am=$(median "${anchor[@]}")
+    printf '  %-28s program %5d ms   anchor %5d ms   ratio %s   (program: %s; anchor: %s)\n' \
+        "$label" "$pm" "$am" "$(awk -v p="$pm" -v a="$am" 'BEGIN { printf "%.2f", p / a }')" \
+        "${program[*]}" "${anchor[*]}"
 }
 
-echo "== wait for the script"
+echo "== while the installation script runs"
 wait_run
-echo "== start to verdict"
+echo "== start to verdict, median of $starts alternating starts each"
 wine_run sc create MariaDB binPath= 'C:\nothing.exe' >/dev/null
-start_to_verdict 300
-start_to_verdict 3000
-wine_run sc delete MariaDB >/dev/null
+start_to_verdict "services of a new prefix:"
+wine_run "$tools/register-services.exe" create Bench 3000 | tr -d '\r'
+start_to_verdict "with 3000 extra services:"

@@ -92,4 +92,4 @@ wine_screenshot() {
     fi
 }
 
-wine_stop() { "$WINESERVER" -k 2>/dev/null; "$WINESERVER" -w 2>/dev/null; true; }
+wine_stop() { "$WINESERVER" -k 2>/dev/null || true; "$WINESERVER" -w 2>/dev/null || true; }

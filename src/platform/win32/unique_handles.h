@@ -59,6 +59,12 @@ struct KernelHandleTraits {
     static void Close(Type handle) { ::CloseHandle(handle); }
 };
 
+struct ServiceHandleTraits {
+    using Type = SC_HANDLE;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type handle) { ::CloseServiceHandle(handle); }
+};
+
 struct FindHandleTraits {
     using Type = HANDLE;
     static Type Invalid() { return INVALID_HANDLE_VALUE; }
@@ -86,6 +92,7 @@ struct MemoryDcTraits {
 
 using UniqueHandle = Unique<KernelHandleTraits>;
 using UniqueFindHandle = Unique<FindHandleTraits>;
+using UniqueServiceHandle = Unique<ServiceHandleTraits>;
 using UniqueFont = Unique<GdiObjectTraits<HFONT>>;
 using UniqueBrush = Unique<GdiObjectTraits<HBRUSH>>;
 using UniqueBitmap = Unique<GdiObjectTraits<HBITMAP>>;

@@ -1,5 +1,7 @@
 #include "target.h"
 
+#include <iterator>
+
 namespace uia {
 namespace {
 
@@ -28,7 +30,12 @@ BOOL CALLBACK MatchBox(HWND window, LPARAM param) {
 
 }  // namespace
 
-HWND FindMainWindow() { return ::FindWindowW(kMainClass, nullptr); }
+// The benchmark's anchor window has a class of its own, named in UIA_WINDOW_CLASS.
+HWND FindMainWindow() {
+    wchar_t name[128] = {};
+    const DWORD length = ::GetEnvironmentVariableW(L"UIA_WINDOW_CLASS", name, std::size(name));
+    return ::FindWindowW(length > 0 && length < std::size(name) ? name : kMainClass, nullptr);
+}
 
 HWND FindMessageBox() {
     const HWND main = FindMainWindow();
