@@ -46,21 +46,18 @@ answer_box() {
     echo "    [OK pressed]"
 }
 
-# The first scan's verdict in Label4, or the message box of a failed scan.
+# The first scan's verdict in Label4, or the message box of a failed scan. The
+# rescan after the script may replace the verdict within a second, so the tool
+# watches the label itself.
 await_verdict() {
-    local deadline=$((SECONDS + 120)) text
-    while [ "$SECONDS" -lt "$deadline" ]; do
-        program_alive || fail "the program ended before it showed a verdict"
-        answer_box && return
-        text=$(uia text "$ID_LABEL4" | kv text)
-        if [ -n "$text" ] && [ "$text" != "$START_TEXT" ]; then
-            echo "--- verdict: $text"
-            screenshot
-            return
-        fi
-        sleep 0.2
-    done
-    fail "no verdict within 120 s"
+    local seen
+    seen=$(uia wait-change "$ID_LABEL4" "$START_TEXT" 120000) || fail "no verdict within 120 s"
+    if [ "$(kv msgbox <<<"$seen")" = 1 ]; then
+        answer_box
+    else
+        echo "--- verdict: $(kv text <<<"$seen")"
+        screenshot
+    fi
 }
 
 visible() { [ "$(uia visible "$1" | kv visible)" = 1 ]; }

@@ -17,6 +17,8 @@ int Controls(const Args& args);
 int Text(const Args& args);
 int Visible(const Args& args);
 int WaitText(const Args& args);
+// Waits until the control's text differs from TEXT, or a message box of the program opens.
+int WaitChange(const Args& args);
 int WaitVisible(const Args& args);
 int Click(const Args& args);
 int Close(const Args& args);

@@ -206,6 +206,24 @@ int WaitText(const Args& args) {
     return kOk;
 }
 
+int WaitChange(const Args& args) {
+    HWND main = nullptr, control = nullptr;
+    DWORD timeout = 0;
+    if (!ReadTimeout(args[2], &timeout)) return kUsage;
+    if (const int found = RequireControl(args[0], &main, &control); found != kOk) return found;
+    std::wstring text;
+    bool boxOpen = false;
+    const bool changed = PollUntil(timeout, [&] {
+        if ((boxOpen = FindMessageBox() != nullptr)) return true;
+        return ReadText(control, &text) && Escape(text) != args[1];
+    });
+    Field(L"text", text);
+    Field(L"msgbox", boxOpen);
+    if (!changed)
+        return Fail(L"control " + args[0] + L" kept its text for " + args[2] + L" ms");
+    return kOk;
+}
+
 int WaitVisible(const Args& args) {
     HWND main = nullptr, control = nullptr;
     DWORD timeout = 0;
