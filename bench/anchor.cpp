@@ -94,9 +94,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
     if (::RegisterClassExW(&windowClass) == 0) return 1;
-    const HWND window = ::CreateWindowExW(0, kClassName, L"Anchor", WS_OVERLAPPEDWINDOW,
-                                          CW_USEDEFAULT, CW_USEDEFAULT, 640, 320, nullptr, nullptr,
-                                          instance, nullptr);
+    const HWND window =
+        ::CreateWindowExW(0, kClassName, L"Anchor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 640, 320, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
     ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 8, 8, 600, 120, window,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kVerdictId)), instance, nullptr);

@@ -20,4 +20,9 @@ FailureInfo DescribeCurrentFailure() {
     }
 }
 
+std::wstring CurrentFailureMessage() {
+    const FailureInfo info = DescribeCurrentFailure();
+    return L"Fehler: " + std::to_wstring(info.number) + L"=" + info.description;
+}
+
 }  // namespace platform

@@ -26,5 +26,7 @@ struct FailureInfo {
 
 // Number and description of the exception being handled; call inside a catch block.
 FailureInfo DescribeCurrentFailure();
+// The same as the user sees it: "Fehler: ", the number, "=" and the description.
+std::wstring CurrentFailureMessage();
 
 }  // namespace platform

@@ -80,8 +80,10 @@ class UserInterface {
     virtual void SetVisible(Control control, bool visible) = 0;
     // A modal box with the OK button only, owned by the window, under the program's title.
     virtual void MsgBox(const std::wstring& text) = 0;
-    // Dispatches every message waiting in this thread's queue.
-    virtual void DoEvents() = 0;
+    // Dispatches every message waiting in this thread's queue. False once a
+    // request to quit has arrived: it is held until the window closes, and
+    // nothing more may be dispatched.
+    virtual bool DoEvents() = 0;
     // Destroys the window, which ends the program.
     virtual void Unload() = 0;
 };

@@ -12,7 +12,7 @@ class WindowEvents {
     virtual void cmd_Abbruch_Click() = 0;
     // Asked before the close box, Close in the system menu or Alt+F4 closes
     // the window; false keeps it open.
-    virtual bool QueryUnload() = 0;
+    virtual bool QueryUnload() noexcept = 0;
 };
 
 }  // namespace platform

@@ -6,17 +6,20 @@
 
 namespace {
 
+bool WaitWithoutDispatching(platform::Platform& platform, platform::OsHandle process) {
+    return platform.WaitForSingleObject(process, platform::kInfinite) == platform::kWaitObject0;
+}
+
 // Blocks until the process ends; dispatches window messages whenever input
 // arrives if asked to. False when the wait itself failed.
 bool WaitForEnd(platform::Platform& platform, platform::OsHandle process, bool keepResponsive) {
-    if (!keepResponsive)
-        return platform.WaitForSingleObject(process, platform::kInfinite) == platform::kWaitObject0;
+    if (!keepResponsive) return WaitWithoutDispatching(platform, process);
     for (;;) {
         const uint32_t woken = platform.MsgWaitForMultipleObjectsEx(
             process, platform::kInfinite, platform::kQsAllInput, platform::kMwmoInputAvailable);
         if (woken == platform::kWaitObject0) return true;
         if (woken != platform::kWaitObject0 + 1) return false;
-        platform.DoEvents();
+        if (!platform.DoEvents()) return WaitWithoutDispatching(platform, process);
     }
 }
 
@@ -33,8 +36,9 @@ ShellResult ShellAndWait(platform::Platform& platform, const std::wstring& path,
                                 &started) == 0)
         return {ShellStatus::StartFailed, 0};
     const platform::OwnedOsHandle process(platform, started);
+    if (!WaitForEnd(platform, process.Get(), keepResponsive != 0))
+        return {ShellStatus::WaitFailed, 0};
     uint32_t exitCode = 0;
-    if (WaitForEnd(platform, process.Get(), keepResponsive != 0))
-        platform.GetExitCodeProcess(process.Get(), &exitCode);
+    platform.GetExitCodeProcess(process.Get(), &exitCode);
     return {ShellStatus::Finished, exitCode};
 }

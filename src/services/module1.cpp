@@ -58,8 +58,10 @@ void Module1::RunPass(uint32_t serviceState, int16_t& mysqlFlag, int16_t& mariaF
     uint32_t bytesNeeded = 0;
     uint32_t servicesReturned = 0;
     uint32_t resumeHandle = 0;
-    platform_.EnumServicesStatusA(manager.Get(), platform::kServiceWin32, serviceState, nullptr, 0,
-                                  &bytesNeeded, &servicesReturned, &resumeHandle);
+    // A size query can only succeed when no service is in this state: an empty pass.
+    if (platform_.EnumServicesStatusA(manager.Get(), platform::kServiceWin32, serviceState, nullptr,
+                                      0, &bytesNeeded, &servicesReturned, &resumeHandle) != 0)
+        return;
     const int32_t sizeQueryError = platform_.LastDllError();
     if (sizeQueryError != platform::kErrorMoreData)
         throw ScanFailure{L"LastDLLError = " + std::to_wstring(sizeQueryError)};
@@ -110,8 +112,7 @@ void Module1::ReportFailure() {
     } catch (const ScanFailure& failure) {
         message = failure.message;
     } catch (...) {
-        const platform::FailureInfo info = platform::DescribeCurrentFailure();
-        message = L"Fehler: " + std::to_wstring(info.number) + L"=" + info.description;
+        message = platform::CurrentFailureMessage();
     }
     noServerFound = 0;
     try {

@@ -1,5 +1,6 @@
 #include "window/form1.h"
 
+#include "platform/failure.h"
 #include "runner/shell_and_wait.h"
 #include "window/messages.h"
 
@@ -30,28 +31,51 @@ class BusyScope {
 
 }  // namespace
 
+// Every entry from the window runs here: a failure that escapes the logic is
+// shown once and closes the window, so nothing unwinds into the system's dispatch.
+template <typename Entry>
+void Form1::Guarded(Entry entry) noexcept {
+    try {
+        entry();
+    } catch (...) {
+        IgnoringFailure([&] { platform_.MsgBox(platform::CurrentFailureMessage()); });
+        IgnoringFailure([&] { platform_.Unload(); });
+    }
+}
+
 void Form1::Form_Activate() {
     if (activated_) return;
     activated_ = true;
-    StartUpDecision();
+    Guarded([this] { StartUpDecision(); });
 }
+
+void Form1::cmd_install_Click() {
+    if (busy_) return;
+    Guarded([this] { InstallOnRequest(); });
+}
+
+void Form1::cmd_Abbruch_Click() {
+    if (busy_) return;
+    Guarded([this] { platform_.Unload(); });
+}
+
+bool Form1::QueryUnload() noexcept { return !busy_; }
 
 void Form1::StartUpDecision() {
     if (module_.CheckDatabaseServices() != 1) return;
     BusyScope busy(busy_);
     platform_.SetVisible(platform::Control::cmd_install, false);
-    if (RunInstallation() == 1 && RescanFindsServer())
+    if (RunInstallation() == 1 && InstallationDone())
         platform_.MsgBox(message::kInstalledAutomatically);
     else
         platform_.MsgBox(message::kNotInstalled);
     platform_.Unload();
 }
 
-void Form1::cmd_install_Click() {
-    if (busy_) return;
+void Form1::InstallOnRequest() {
     BusyScope busy(busy_);
     if (RunInstallation() == 1) {
-        if (RescanFindsServer())
+        if (InstallationDone())
             platform_.MsgBox(message::kInstalledOnRequest);
         else
             platform_.MsgBox(message::kNotInstalled);
@@ -59,17 +83,13 @@ void Form1::cmd_install_Click() {
     platform_.Unload();
 }
 
-void Form1::cmd_Abbruch_Click() {
-    if (busy_) return;
-    platform_.Unload();
-}
-
-bool Form1::QueryUnload() { return !busy_; }
-
-// Success is judged by a rescan: only a scan that ran to its end and found a
-// server counts, never one that failed.
-bool Form1::RescanFindsServer() {
-    return module_.CheckDatabaseServices() == 0 && !module_.LastScanFailed();
+// The finding flags keep what earlier scans saw, so a rescan alone cannot tell
+// that the script installed anything: only a rescan that ran to its end and
+// found a server, together with the target directory that was absent before
+// the script started and now exists, counts as an installation.
+bool Form1::InstallationDone() {
+    return module_.CheckDatabaseServices() == 0 && !module_.LastScanFailed() &&
+           !platform_.DirectoryProbe(kTargetDirectory).empty();
 }
 
 // Runs the installation script beside the program unless the target directory

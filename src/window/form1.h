@@ -15,12 +15,15 @@ class Form1 : public platform::WindowEvents {
     void Form_Activate() override;
     void cmd_install_Click() override;
     void cmd_Abbruch_Click() override;
-    bool QueryUnload() override;
+    bool QueryUnload() noexcept override;
 
   private:
+    template <typename Entry>
+    void Guarded(Entry entry) noexcept;
     void StartUpDecision();
+    void InstallOnRequest();
     int16_t RunInstallation();
-    bool RescanFindsServer();
+    bool InstallationDone();
 
     platform::Platform& platform_;
     Module1& module_;

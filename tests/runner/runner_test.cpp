@@ -115,6 +115,29 @@ TEST_F(RunnerTest, FailedWaitEndsWithoutSpinning) {
     fake.files.insert(script);
     fake.process.exitCode = 5;
     fake.Fail(Call::MsgWaitForMultipleObjectsEx, 6);
-    EXPECT_EQ(ShellAndWait(fake, script, 2, 1).exitCode, 0u);
+    const ShellResult result = ShellAndWait(fake, script, 2, 1);
+    EXPECT_EQ(result.status, ShellStatus::WaitFailed);
+    EXPECT_EQ(result.exitCode, 0u);
     EXPECT_EQ(fake.doEventsCalls, 0);
+    EXPECT_EQ(fake.OpenHandles(), 0);
+}
+
+// A request to quit stops the dispatching; the wait goes on until the script ends.
+TEST_F(RunnerTest, QuitRequestIsHeldAndTheScriptAwaited) {
+    fake.files.insert(script);
+    fake.process.inputWakeUps = 3;
+    fake.process.exitCode = 4;
+    fake.quitRequested = true;
+    const ShellResult result = ShellAndWait(fake, script, 2, 1);
+    EXPECT_EQ(result.status, ShellStatus::Finished);
+    EXPECT_EQ(result.exitCode, 4u);
+    EXPECT_EQ(fake.doEventsCalls, 1);
+    EXPECT_EQ(fake.blockingWaits, 1);
+}
+
+TEST_F(RunnerTest, PathWithBlankIsStartedQuoted) {
+    const std::wstring spaced = L"C:\\Mein Setup\\silent-install2.bat";
+    fake.files.insert(spaced);
+    ShellAndWait(fake, spaced, 2, 1);
+    EXPECT_EQ(fake.startedCommandLines, std::vector<std::wstring>{L'"' + spaced + L'"'});
 }

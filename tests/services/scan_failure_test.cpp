@@ -40,7 +40,7 @@ TEST_F(ScanFailureTest, SizeQueryThatEndsWithAccessDenied) {
     EXPECT_EQ(FailedScanMessage(), L"LastDLLError = 5");
 }
 
-TEST_F(ScanFailureTest, SizeQueryThatSucceedsReportsItsLastError) {
+TEST_F(ScanFailureTest, SizeQueryThatFailsWithoutLastErrorReportsZero) {
     fake.Fail(Call::EnumSizeQuery, 0);
     EXPECT_EQ(FailedScanMessage(), L"LastDLLError = 0");
 }
@@ -67,7 +67,9 @@ TEST_F(ScanFailureTest, RecordCountOverflow) {
     EXPECT_EQ(FailedScanMessage(), L"Fehler: 6=Überlauf");
 }
 
+// The pass over the (empty) running services gets a buffer of one zeroed record.
 TEST_F(ScanFailureTest, MoreRecordsReportedThanTheBufferHolds) {
+    fake.reportedBytesNeeded = 0;
     fake.reportedServicesReturned = 1000;
     EXPECT_EQ(FailedScanMessage(), L"Fehler: 9=Index außerhalb des gültigen Bereichs");
 }

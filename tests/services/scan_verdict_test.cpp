@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "services/scan_fixture.h"
+#include "transcript.h"
 
 using platform::MousePointer;
 
@@ -23,6 +24,7 @@ TEST_F(ScanTest, VerdictFollowsTheFlagsThatAreSet) {
         {{"MYSQL"}, {"MySql"}, verdict::kMysqlStopped},
         {{"MariaDB"}, {}, verdict::kMariaRunning},
         {{"MySQL", "MariaDB"}, {}, verdict::kMariaRunning},
+        {{"MariaDB"}, {"MySQL"}, verdict::kMariaRunning},
         {{}, {"MariaDB"}, verdict::kMariaStopped},
         {{"MySQL"}, {"MariaDB"}, verdict::kMariaStopped},
         {{"MariaDB"}, {"mariadb"}, verdict::kMariaStopped},
@@ -63,9 +65,12 @@ TEST_F(ScanTest, DisplayNameIsNotCounted) {
     EXPECT_EQ(Label4(), verdict::kNeither);
 }
 
+// With no service in a state the size query succeeds: an empty pass, no message.
 TEST_F(ScanTest, EmptyPassesSetNoFlag) {
     EXPECT_EQ(module.CheckDatabaseServices(), 1);
     EXPECT_EQ(Label4(), verdict::kNeither);
+    EXPECT_TRUE(MessagesOf(fake).empty());
+    EXPECT_EQ(fake.OpenHandles(), 0);
 }
 
 TEST_F(ScanTest, NoServerFoundIsZeroAfterEveryScan) {

@@ -23,9 +23,14 @@ const std::wstring kCannotStart = L"Datei konnte nicht gestartet werden: " + kSc
 
 class InstallationTest : public ::testing::Test {
   protected:
+    // A real installation registers the service and makes the target directory.
     void ScriptInstallsMariaDB() {
         fake.files.insert(kScript);
-        fake.process.effects = [this] { fake.stopped.push_back({"MariaDB", "MariaDB"}); };
+        fake.process.effects = [this] { Install(); };
+    }
+    void Install() {
+        fake.stopped.push_back({"MariaDB", "MariaDB"});
+        fake.directories.insert(kTarget);
     }
     void ServerPresent() { fake.running.push_back({"MySQL", ""}); }
     std::vector<std::wstring> Messages() const { return MessagesOf(fake); }
@@ -213,7 +218,7 @@ TEST_F(InstallationTest, ClicksAndClosingDuringTheRunAreIgnored) {
         mayClose.push_back(form.QueryUnload());
     };
     fake.process.effects = [&] {
-        fake.stopped.push_back({"MariaDB", ""});
+        Install();
         fake.pendingEvents = {clicks};
     };
     form.cmd_install_Click();
@@ -235,4 +240,72 @@ TEST_F(InstallationTest, ClicksDuringTheAutomaticRunAreIgnored) {
     EXPECT_EQ(fake.startedCommandLines.size(), 1u);
     EXPECT_EQ(CountOf(fake, L"close"), 1);
     EXPECT_TRUE(form.QueryUnload());
+}
+
+// The finding flags keep the first scan's server, so only the target directory
+// tells that the script installed nothing.
+TEST_F(InstallationTest, ButtonRoadWhoseScriptInstallsNothingIsAFailure) {
+    ServerPresent();
+    fake.files.insert(kScript);
+    form.Form_Activate();
+    form.cmd_install_Click();
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kNotInstalled});
+    ExpectClosedWithoutHandles();
+}
+
+TEST_F(InstallationTest, ButtonRoadAfterAFailedFirstScanCanSucceed) {
+    fake.Fail(Call::OpenSCManagerA, 5);
+    form.Form_Activate();
+    fake.Recover(Call::OpenSCManagerA);
+    ScriptInstallsMariaDB();
+    form.cmd_install_Click();
+    const std::vector<std::wstring> expected = {L"OpenSCManager failed. LastDllError = 5",
+                                                message::kInstalledOnRequest};
+    EXPECT_EQ(Messages(), expected);
+    ExpectClosedWithoutHandles();
+}
+
+// A wait that fails is no finished run, though the run still tidies up.
+TEST_F(InstallationTest, FailedWaitIsNotAnInstallation) {
+    ScriptInstallsMariaDB();
+    fake.Fail(Call::MsgWaitForMultipleObjectsEx, 6);
+    form.Form_Activate();
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kNotInstalled});
+    EXPECT_EQ(fake.visible[Control::Label3], false);
+    EXPECT_EQ(CountOf(fake, std::wstring(L"Label4 = ") + verdict::kMariaStopped), 1);
+    ExpectClosedWithoutHandles();
+}
+
+// A quit request during the wait: the script is awaited, the road's final
+// message shown, and the window closed as on every road.
+TEST_F(InstallationTest, QuitDuringTheWaitStillEndsTheRoad) {
+    ScriptInstallsMariaDB();
+    fake.process.inputWakeUps = 2;
+    fake.quitRequested = true;
+    form.Form_Activate();
+    EXPECT_EQ(fake.doEventsCalls, 1);
+    EXPECT_EQ(fake.blockingWaits, 1);
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kInstalledAutomatically});
+    ExpectClosedWithoutHandles();
+}
+
+TEST_F(InstallationTest, ActivationDuringTheWaitDoesNothing) {
+    ScriptInstallsMariaDB();
+    fake.process.inputWakeUps = 1;
+    fake.pendingEvents = {[&] { form.Form_Activate(); }};
+    form.Form_Activate();
+    EXPECT_EQ(fake.startedCommandLines.size(), 1u);
+    EXPECT_EQ(fake.handlesOpened, 3 * 2 + 1 + 1);  // three scans of two passes, file, process
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kInstalledAutomatically});
+}
+
+// A failure that escapes an entry from the window is shown once, in the
+// scan's form, and closes the window.
+TEST_F(InstallationTest, FailureEscapingAnEntryIsShownAndCloses) {
+    fake.Fail(Call::SetVisible, 424);
+    form.Form_Activate();
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{L"Fehler: 424=Steuerelement-Fehler"});
+    EXPECT_TRUE(fake.unloaded);
+    EXPECT_TRUE(form.QueryUnload());
+    EXPECT_TRUE(fake.startedCommandLines.empty());
 }

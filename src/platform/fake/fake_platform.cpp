@@ -112,6 +112,10 @@ int32_t FakePlatform::EnumServicesStatusA(platform::ScHandle manager, uint32_t,
     if (Fails(sizeQuery ? Call::EnumSizeQuery : Call::EnumFetch)) return 0;
     const std::size_t needed = BytesFor(list);
     *servicesReturned = 0;
+    if (sizeQuery && list.empty() && reportedBytesNeeded < 0) {
+        *bytesNeeded = 0;  // as the system does: success, and the last error left alone
+        return 1;
+    }
     if (sizeQuery || bufferSize < needed) {
         *bytesNeeded = static_cast<uint32_t>(
             sizeQuery && reportedBytesNeeded >= 0 ? reportedBytesNeeded : needed);
@@ -213,11 +217,12 @@ void FakePlatform::SetVisible(platform::Control control, bool show) {
 
 void FakePlatform::MsgBox(const std::wstring& text) { transcript.push_back(L"message " + text); }
 
-void FakePlatform::DoEvents() {
+bool FakePlatform::DoEvents() {
     ++doEventsCalls;
     std::vector<std::function<void()>> events;
     events.swap(pendingEvents);
     for (const auto& event : events) event();
+    return !quitRequested;
 }
 
 void FakePlatform::Unload() {

@@ -61,6 +61,8 @@ class FakePlatform final : public platform::Platform {
     int64_t reportedServicesReturned = -1;
     // Window events that the next DoEvents dispatches, in order.
     std::vector<std::function<void()>> pendingEvents;
+    // A request to quit that the next DoEvents finds after the pending events.
+    bool quitRequested = false;
 
     // Every later call of this kind fails with lastError.
     void Fail(Call call, int32_t lastError) { failures_[call] = lastError; }
@@ -107,7 +109,7 @@ class FakePlatform final : public platform::Platform {
     void SetCaption(platform::Control control, const std::wstring& text) override;
     void SetVisible(platform::Control control, bool visible) override;
     void MsgBox(const std::wstring& text) override;
-    void DoEvents() override;
+    bool DoEvents() override;
     void Unload() override;
 
     std::wstring FromSystemCodePage(const char* text, std::size_t length) override;

@@ -14,7 +14,7 @@ void Win32Platform::SetVisible(platform::Control control, bool visible) {
     window_.SetVisible(control, visible);
 }
 void Win32Platform::MsgBox(const std::wstring& text) { window_.MsgBox(text); }
-void Win32Platform::DoEvents() { window_.DoEvents(); }
+bool Win32Platform::DoEvents() { return window_.DoEvents(); }
 void Win32Platform::Unload() { window_.Destroy(); }
 
 }  // namespace win32

@@ -219,8 +219,7 @@ int WaitChange(const Args& args) {
     });
     Field(L"text", text);
     Field(L"msgbox", boxOpen);
-    if (!changed)
-        return Fail(L"control " + args[0] + L" kept its text for " + args[2] + L" ms");
+    if (!changed) return Fail(L"control " + args[0] + L" kept its text for " + args[2] + L" ms");
     return kOk;
 }
 
