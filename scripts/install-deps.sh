@@ -2,7 +2,8 @@
 # Installs what building and testing need on Debian, when it is missing.
 set -eu
 packages=(cmake g++ make libgtest-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 xvfb xauth
-          imagemagick file binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wixl)
+          imagemagick file binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wixl
+          fonts-wine x11-utils)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

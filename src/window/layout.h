@@ -2,6 +2,8 @@
 // client area's top left (1440 twips per inch: 15 per pixel at 96 DPI).
 #pragma once
 
+#include <string_view>
+
 #include "platform/platform.h"
 #include "resources/resource_ids.h"
 #include "window/control_ids.h"
@@ -89,6 +91,13 @@ inline constexpr ControlRow kControls[] = {
 
 // Twips to pixels at the given dots per inch, rounded to the nearest pixel.
 constexpr int ToPixels(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
+
+// "MS Sans Serif" is a bitmap face with a few fixed sizes: at any other DPI than
+// 96 its scalable twin "Microsoft Sans Serif" keeps the labels smooth and sized.
+constexpr const wchar_t* FaceAt(const wchar_t* face, int dpi) {
+    if (dpi == 96 || face == nullptr || std::wstring_view(face) != L"MS Sans Serif") return face;
+    return L"Microsoft Sans Serif";
+}
 
 // Points in hundredths to a font height in pixels, rounded to the nearest pixel.
 constexpr int FontPixels(int hundredthsOfPoint, int dpi) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 #include "window/layout.h"
 
@@ -18,6 +19,15 @@ TEST(Layout, KeepsItsProportionsAtHigherDpi) {
     EXPECT_EQ(ToPixels(layout::kClientWidth, 192), 1262);  // 200 %
     EXPECT_EQ(layout::FontPixels(825, 96), 11);
     EXPECT_EQ(layout::FontPixels(825, 192), 22);
+}
+
+// The bitmap face has fixed sizes: only 96 DPI keeps it.
+TEST(Layout, BitmapFaceOnlyAt96Dpi) {
+    const std::wstring bitmap = L"MS Sans Serif", scalable = L"Microsoft Sans Serif";
+    EXPECT_EQ(layout::FaceAt(layout::kDefaultFont.face, 96), bitmap);
+    for (int dpi : {120, 144, 192})
+        EXPECT_EQ(layout::FaceAt(layout::kDefaultFont.face, dpi), scalable);
+    EXPECT_EQ(layout::FaceAt(L"Tahoma", 144), std::wstring(L"Tahoma"));
 }
 
 TEST(Layout, EveryControlSitsOnWholePixelsAt96Dpi) {

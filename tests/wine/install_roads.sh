@@ -138,9 +138,9 @@ program_folder_scenario() {
 scenario_folder_with_blank() { program_folder_scenario 'C:\Mein Installer'; }
 scenario_folder_with_ampersand() { program_folder_scenario 'C:\R&D'; }
 
-# template_scenario PASSWORD PACKAGE|- FINAL_MESSAGE: the automatic road with the
-# administrators' template, its root password set to PASSWORD, beside the stand-in
-# package PACKAGE (- for none).
+# template_scenario PASSWORD PACKAGE|- FINAL_MESSAGE|-: starts the program beside
+# the administrators' template, its root password set to PASSWORD, and the stand-in
+# package PACKAGE (- for none); with a FINAL_MESSAGE, the automatic road to its end.
 template_scenario() {
     target_clear
     echo MariaDB >>"$SERVICES_MADE"
@@ -148,6 +148,7 @@ template_scenario() {
         >"$(prefix_path "$APP_DIR")/silent-install2.bat"
     [ "$2" = - ] || cp "$TOOLS/$2" "$(prefix_path "$APP_DIR")/mariadb-10.1-winx64.msi"
     app_start || return
+    [ "$3" = - ] && return
     expect_box "$3"
     expect_end
 }
@@ -171,6 +172,32 @@ template_refuses() {
     check "no target folder" no "$([ -e "$(prefix_path "$TARGET_DIR")" ] && echo yes || echo no)"
 }
 
+# A server present, the user installs anyway, and the package refuses: the
+# finding flags still hold the server, but nothing was installed.
+scenario_button_failing_package() {
+    svc_running MySQL
+    template_scenario 'demo-Passwort-1' standin-server-failing.msi - || return
+    uia click 101 >/dev/null
+    expect_box "$NOT_INSTALLED"
+    expect_end
+    check "no target folder" no "$([ -e "$(prefix_path "$TARGET_DIR")" ] && echo yes || echo no)"
+}
+
+# A second start while the script runs brings the running window forward and
+# ends by itself: one window, one run of the script.
+scenario_second_start_while_waiting() {
+    target_clear
+    install_script "$(make_script 0 nothing)"
+    app_start || return
+    check "wait label shown while the script runs" 1 "$(uia wait-visible 103 1 10000 | kv visible)"
+    (cd "$WINEPREFIX/drive_c" && timeout 20 "$WINELOADER" 'C:\installer\mariadb-installer.exe')
+    check "second start ended by itself, exit code" 0 "$?"
+    check "one window" 1 "$(uia count-windows | kv count)"
+    expect_box "$NOT_INSTALLED"
+    expect_end
+    check "script started exactly once" 1 "$(runs_count)"
+}
+
 scenario_template_as_shipped() { template_refuses '' standin-server.msi; }
 scenario_template_without_package() { template_refuses 'demo-Passwort-1' -; }
 scenario_template_failing_package() { template_refuses 'demo-Passwort-1' standin-server-failing.msi; }
@@ -187,4 +214,6 @@ run_install_roads() {
     run_scenario template-as-shipped scenario_template_as_shipped
     run_scenario template-without-package scenario_template_without_package
     run_scenario template-failing-package scenario_template_failing_package
+    run_scenario button-failing-package scenario_button_failing_package
+    run_scenario second-start-while-waiting scenario_second_start_while_waiting
 }

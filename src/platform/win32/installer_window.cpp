@@ -37,13 +37,20 @@ const wchar_t* ControlClass(const layout::ControlRow& row) {
 }
 
 UniqueFont MakeFont(const layout::Font& font, UINT dpi) {
-    return UniqueFont(::CreateFontW(-layout::FontPixels(font.hundredthsOfPoint, dpi), 0, 0, 0,
+    const int scale = static_cast<int>(dpi);
+    return UniqueFont(::CreateFontW(-layout::FontPixels(font.hundredthsOfPoint, scale), 0, 0, 0,
                                     font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, font.face));
+                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                                    layout::FaceAt(font.face, scale)));
 }
 
 }  // namespace
+
+void InstallerWindow::BringRunningCopyToFront() {
+    const HWND running = ::FindWindowW(kClassName, nullptr);
+    if (running != nullptr) ::SetForegroundWindow(::GetLastActivePopup(running));
+}
 
 bool InstallerWindow::Create(platform::WindowEvents& events) {
     events_ = &events;
@@ -60,6 +67,7 @@ bool InstallerWindow::Create(platform::WindowEvents& events) {
     windowClass.hbrBackground = background_.Get();
     windowClass.lpszClassName = kClassName;
     if (::RegisterClassExW(&windowClass) == 0) return false;
+    classRegistered_ = true;
     if (::CreateWindowExW(kExStyle, kClassName, layout::kTitle, kStyle, 0, 0, 0, 0, nullptr,
                           nullptr, instance_, this) == nullptr)
         return false;
@@ -148,15 +156,20 @@ void InstallerWindow::Dispatch(MSG& message) {
     ::DispatchMessageW(&message);
 }
 
-void InstallerWindow::DoEvents() {
+// A request to quit is taken from the queue and held: left there, it would wake
+// every wait at once and close the final message box unseen. The program ends
+// when the window closes, with the held exit code.
+bool InstallerWindow::DoEvents() {
     MSG message{};
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (!quitHeld_ && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            return;
+            quitHeld_ = true;
+            quitCode_ = static_cast<int>(message.wParam);
+            break;
         }
         Dispatch(message);
     }
+    return !quitHeld_;
 }
 
 LRESULT CALLBACK InstallerWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -201,13 +214,15 @@ LRESULT InstallerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DESTROY:
-            ::PostQuitMessage(0);
+            ::PostQuitMessage(quitCode_);
             return 0;
-        case WM_NCDESTROY:
-            ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        case WM_NCDESTROY: {
+            const HWND window = window_;
+            ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             window_ = nullptr;
             controls_.fill(nullptr);
-            return 0;
+            return ::DefWindowProcW(window, message, wParam, lParam);
+        }
     }
     return ::DefWindowProcW(window_, message, wParam, lParam);
 }
@@ -306,6 +321,12 @@ void InstallerWindow::MsgBox(const std::wstring& text) {
 
 void InstallerWindow::Destroy() {
     if (window_ != nullptr) ::DestroyWindow(window_);
+}
+
+// The class goes before its background brush, which the brush's owner then deletes.
+InstallerWindow::~InstallerWindow() {
+    Destroy();
+    if (classRegistered_) ::UnregisterClassW(kClassName, instance_);
 }
 
 }  // namespace win32

@@ -18,9 +18,12 @@ namespace win32 {
 class InstallerWindow {
   public:
     explicit InstallerWindow(HINSTANCE instance) : instance_(instance) {}
+    ~InstallerWindow();
     InstallerWindow(const InstallerWindow&) = delete;
     InstallerWindow& operator=(const InstallerWindow&) = delete;
 
+    // The window of the copy that runs already, or its message box, to the front.
+    static void BringRunningCopyToFront();
     // Creates the window centred on its screen and shows it; false on failure.
     bool Create(platform::WindowEvents& events);
     // Runs until the window has been destroyed; returns the exit code.
@@ -31,7 +34,8 @@ class InstallerWindow {
     void SetCaption(platform::Control control, const std::wstring& text);
     void SetVisible(platform::Control control, bool visible);
     void MsgBox(const std::wstring& text);
-    void DoEvents();
+    // False once a request to quit has arrived (see there).
+    bool DoEvents();
     void Destroy();
 
   private:
@@ -57,11 +61,14 @@ class InstallerWindow {
     platform::WindowEvents* events_ = nullptr;
     std::array<HWND, kControlCount> controls_{};
     std::array<UniqueFont, kControlCount> fonts_{};
-    UniqueBrush background_;
+    UniqueBrush background_;  // the class's background: outlives the registration
+    bool classRegistered_ = false;
     UniqueIcon arrow_;
     UniqueBitmap banner_;
     HWND lastFocus_ = nullptr;
     bool waitCursor_ = false;
+    bool quitHeld_ = false;
+    int quitCode_ = 0;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
 };
 

@@ -4,12 +4,18 @@
 
 #include "platform/win32/dpi.h"
 #include "platform/win32/installer_window.h"
+#include "platform/win32/single_instance.h"
 #include "platform/win32/win32_platform.h"
 #include "services/module1.h"
 #include "window/form1.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     win32::RestrictDllSearchToSystem32();
+    const win32::SingleInstance running;
+    if (!running.IsFirst()) {
+        win32::InstallerWindow::BringRunningCopyToFront();
+        return 0;
+    }
     win32::InstallerWindow window(instance);
     win32::Win32Platform platform(window);
     Module1 module(platform);

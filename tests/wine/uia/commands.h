@@ -21,6 +21,8 @@ int WaitText(const Args& args);
 int WaitChange(const Args& args);
 int WaitVisible(const Args& args);
 int Click(const Args& args);
+// The number of top-level windows of the main window's class.
+int CountWindows(const Args& args);
 int Close(const Args& args);
 int SysCommandClose(const Args& args);
 int WaitGone(const Args& args);

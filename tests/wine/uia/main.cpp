@@ -26,6 +26,7 @@ constexpr Command kCommands[] = {
     {L"wait-change", L"ID TEXT TIMEOUT_MS", 3, &uia::WaitChange},
     {L"wait-visible", L"ID 0|1 TIMEOUT_MS", 3, &uia::WaitVisible},
     {L"click", L"ID", 1, &uia::Click},
+    {L"count-windows", L"", 0, &uia::CountWindows},
     {L"close", L"", 0, &uia::Close},
     {L"syscommand-close", L"", 0, &uia::SysCommandClose},
     {L"wait-gone", L"TIMEOUT_MS", 1, &uia::WaitGone},

@@ -31,11 +31,13 @@ BOOL CALLBACK MatchBox(HWND window, LPARAM param) {
 }  // namespace
 
 // The benchmark's anchor window has a class of its own, named in UIA_WINDOW_CLASS.
-HWND FindMainWindow() {
-    wchar_t name[128] = {};
+const wchar_t* MainClass() {
+    static wchar_t name[128] = {};
     const DWORD length = ::GetEnvironmentVariableW(L"UIA_WINDOW_CLASS", name, std::size(name));
-    return ::FindWindowW(length > 0 && length < std::size(name) ? name : kMainClass, nullptr);
+    return length > 0 && length < std::size(name) ? name : kMainClass;
 }
+
+HWND FindMainWindow() { return ::FindWindowW(MainClass(), nullptr); }
 
 HWND FindMessageBox() {
     const HWND main = FindMainWindow();

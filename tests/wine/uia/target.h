@@ -12,6 +12,8 @@ inline constexpr wchar_t kMainClass[] = L"MariaDBInstallerWindow";
 inline constexpr wchar_t kTitle[] = L"MariaDB-Installer";
 inline constexpr wchar_t kDialogClass[] = L"#32770";
 
+// The class of the main window: the installer's, or the one UIA_WINDOW_CLASS names.
+const wchar_t* MainClass();
 // The installer's main window, visible or not; nullptr when there is none.
 HWND FindMainWindow();
 // A visible message box of the installer: the dialog class with the program's title,

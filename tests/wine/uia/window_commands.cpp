@@ -206,6 +206,15 @@ int WaitText(const Args& args) {
     return kOk;
 }
 
+int CountWindows(const Args&) {
+    long long count = 0;
+    for (HWND window = ::FindWindowW(MainClass(), nullptr); window != nullptr;
+         window = ::FindWindowExW(nullptr, window, MainClass(), nullptr))
+        ++count;
+    Field(L"count", count);
+    return kOk;
+}
+
 int WaitChange(const Args& args) {
     HWND main = nullptr, control = nullptr;
     DWORD timeout = 0;
