@@ -81,6 +81,13 @@ window_gone_within() {
 
 sc() { wine_run sc "$@" 2>&1 | tr -d '\r'; }
 
+# screen_dpi DPI: the user's dots per inch, taken up by every program started afterwards.
+screen_dpi() {
+    printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"LogPixels"=dword:%08x\r\n' "$1" \
+        >"$WINEPREFIX/drive_c/suite-dpi.reg"
+    wine_run regedit /S 'C:\suite-dpi.reg' >/dev/null 2>&1
+}
+
 # The state word of a service (RUNNING, STOPPED, ...), or "missing".
 svc_state() {
     local state
@@ -142,10 +149,12 @@ app_install() {
 install_script() { cp "$1" "$(prefix_path "${2:-$APP_DIR}")/silent-install2.bat"; }
 
 # app_start [FOLDER]: starts the program in the background, from another working
-# folder, and waits for its window; the window facts are left in WINDOW.
+# folder, and waits for its window; the window facts are left in WINDOW. Its
+# output goes to APP_LOG when that is set, with Wine's debug channels APP_WINEDEBUG.
 app_start() {
     local exe="${1:-$APP_DIR}\\mariadb-installer.exe"
-    (cd "$WINEPREFIX/drive_c" && exec "$WINELOADER" "$exe" >>"$WINE_REPO/build/wine-suite-app.log" 2>&1) &
+    (cd "$WINEPREFIX/drive_c" && WINEDEBUG=${APP_WINEDEBUG:-$WINEDEBUG} exec "$WINELOADER" "$exe" \
+        >>"${APP_LOG:-$WINE_REPO/build/wine-suite-app.log}" 2>&1) &
     APP_PID=$! APP_EXIT=''
     WINDOW=$(uia wait-window 15000)
     check "window shown" MariaDB-Installer "$(kv title <<<"$WINDOW")"

@@ -105,12 +105,32 @@ scenario_mariadb_display_name_only() {
     close_by close
 }
 
+# At 150 % the labels and buttons use the scalable face, at the scaled sizes: the
+# fonts the program creates, as Wine's font trace names them.
+scenario_fonts_at_150_percent() {
+    svc_running MySQL
+    screen_dpi 144
+    local log=$WINE_REPO/build/wine-suite-fonts.log
+    : >"$log"
+    APP_WINEDEBUG=trace+font APP_LOG=$log app_start
+    screen_dpi 96
+    check "client area at 150 %" "947 414" "$(kv client <<<"$WINDOW")"
+    # One line per font: its height in pixels (negative: character height) and face.
+    local fonts
+    fonts=$(sed -n 's/.*NtGdiHfontCreate (\(-[0-9]*\) .*\(L"[^"]*Sans Serif"\( Bold\)\{0,1\}\).*/\1 \2/p' "$log" |
+        sort -u | tr '\n' ';')
+    check "fonts created" '-17 L"Microsoft Sans Serif";-17 L"Microsoft Sans Serif" Bold;-20 L"Microsoft Sans Serif" Bold;-35 L"Microsoft Sans Serif" Bold;' "$fonts"
+    screenshot
+    close_by close
+}
+
 suite_start
 run_scenario mysql-running scenario_mysql_running
 run_scenario mariadb-stopped scenario_mariadb_stopped
 run_scenario mysql-running-mariadb-stopped scenario_mysql_running_mariadb_stopped
 run_scenario mysql-lower-case-stopped scenario_mysql_lower_case_stopped
 run_scenario mariadb-display-name-only scenario_mariadb_display_name_only
+run_scenario fonts-at-150-percent scenario_fonts_at_150_percent
 run_install_roads
 suite_end
 summary
