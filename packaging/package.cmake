@@ -1,0 +1,29 @@
+# The release package: one ZIP per architecture whose top folder, named like the
+# ZIP, holds the program, the administrators' script template and LIESMICH.txt,
+# with a SHA-256 checksum file beside it. Text files get Windows line ends.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(package_architecture win64)
+else()
+  set(package_architecture win32)
+endif()
+
+configure_file(${CMAKE_SOURCE_DIR}/packaging/LIESMICH.txt ${CMAKE_BINARY_DIR}/package/LIESMICH.txt
+               @ONLY NEWLINE_STYLE CRLF)
+configure_file(${CMAKE_SOURCE_DIR}/examples/silent-install2.bat
+               ${CMAKE_BINARY_DIR}/package/silent-install2.bat COPYONLY)
+
+install(TARGETS mariadb-installer RUNTIME DESTINATION .)
+install(FILES ${CMAKE_BINARY_DIR}/package/LIESMICH.txt ${CMAKE_BINARY_DIR}/package/silent-install2.bat
+        DESTINATION .)
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME ${INSTALLER_DISPLAY_NAME})
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_FILE_NAME ${INSTALLER_DISPLAY_NAME}-${PROJECT_VERSION}-${package_architecture})
+set(CPACK_INSTALLER_DISPLAY_NAME ${INSTALLER_DISPLAY_NAME})
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/packaging/sign.cmake)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_SOURCE_DIR}/build/package)
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_STRIP_FILES OFF)
+include(CPack)

@@ -1,0 +1,28 @@
+# Run by CPack on the staged files, before they are packed: signs the staged
+# program with Authenticode (SHA-256) when INSTALLER_SIGN_PFX names a PKCS#12
+# file. Its password is read from the file INSTALLER_SIGN_PASSFILE, so it never
+# stands on a command line; INSTALLER_SIGN_TIMESTAMP names an optional RFC 3161
+# timestamp server. The build tree's program stays unsigned.
+if(NOT DEFINED ENV{INSTALLER_SIGN_PFX})
+  return()
+endif()
+file(GLOB_RECURSE programs "${CPACK_TEMPORARY_DIRECTORY}/mariadb-installer.exe")
+if(NOT programs)
+  message(FATAL_ERROR "sign: no staged mariadb-installer.exe below ${CPACK_TEMPORARY_DIRECTORY}")
+endif()
+set(timestamp)
+if(DEFINED ENV{INSTALLER_SIGN_TIMESTAMP} AND NOT "$ENV{INSTALLER_SIGN_TIMESTAMP}" STREQUAL "")
+  set(timestamp -ts "$ENV{INSTALLER_SIGN_TIMESTAMP}")
+endif()
+foreach(program IN LISTS programs)
+  execute_process(
+    COMMAND osslsigncode sign -pkcs12 "$ENV{INSTALLER_SIGN_PFX}" -readpass "$ENV{INSTALLER_SIGN_PASSFILE}"
+            -h sha256 -n "${CPACK_INSTALLER_DISPLAY_NAME}" ${timestamp} -in "${program}" -out "${program}.signed"
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    file(REMOVE "${program}.signed")
+    message(FATAL_ERROR "sign: osslsigncode failed for ${program}:\n${output}")
+  endif()
+  file(RENAME "${program}.signed" "${program}")
+  message(STATUS "signed: ${program}")
+endforeach()

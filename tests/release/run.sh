@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# The release packages as an administrator receives them: file list, line ends
+# and checksums of the unsigned packages; then packages signed with a throwaway
+# self-signed certificate, whose signatures are intact and name the program as
+# its version record does, and whose 64-bit program starts under Wine.
+set -u
+root=$(cd "$(dirname "$0")/../.." && pwd)
+cd "$root"
+source scripts/wine-env.sh
+work=$(mktemp -d)
+trap 'wine_stop; wine_display_stop; rm -rf "$work"' EXIT
+passed=0 failed=0
+version=1.0.0
+
+check() {  # NAME EXPECTED ACTUAL
+    if [ "$2" = "$3" ]; then passed=$((passed + 1)); echo "ok - $1"
+    else failed=$((failed + 1)); echo "not ok - $1: expected '$2' got '$3'"; fi
+}
+
+# crlf FILE: "crlf" when every line ends with CR LF.
+crlf() { [ "$(grep -c $'\r$' "$1")" = "$(wc -l <"$1")" ] && [ -s "$1" ] && echo crlf || echo "not crlf"; }
+
+check_unsigned_packages() {
+    local output arch top
+    output=$(scripts/package.sh 2>&1)
+    check "unsigned: says so" yes "$(grep -q 'NOT signed' <<<"$output" && echo yes || echo no)"
+    for arch in win64 win32; do
+        top=MariaDB-Installer-$version-$arch
+        check "$arch: files" "$top/LIESMICH.txt;$top/mariadb-installer.exe;$top/silent-install2.bat;" \
+            "$(unzip -Z1 "build/package/$top.zip" | sort | tr '\n' ';')"
+        check "$arch: checksum" "$top.zip: OK" "$(cd build/package && sha256sum -c "$top.zip.sha256" 2>&1)"
+        rm -rf "${work:?}/$arch" && unzip -q "build/package/$top.zip" -d "$work/$arch"
+        check "$arch: LIESMICH.txt line ends" crlf "$(crlf "$work/$arch/$top/LIESMICH.txt")"
+        check "$arch: LIESMICH.txt is UTF-8 with byte-order mark" efbbbf \
+            "$(head -c 3 "$work/$arch/$top/LIESMICH.txt" | od -An -tx1 | tr -d ' \n')"
+        check "$arch: script line ends" crlf "$(crlf "$work/$arch/$top/silent-install2.bat")"
+    done
+}
+
+check_signed_packages() {
+    openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/key.pem" -out "$work/cert.pem" -days 1 \
+        -subj "/CN=MariaDB-Installer test signer" -addext extendedKeyUsage=codeSigning 2>/dev/null
+    openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -out "$work/signer.pfx" \
+        -passout 'pass:Test Kennwort&1' 2>/dev/null
+    INSTALLER_SIGN_PASSWORD='Test Kennwort&1' scripts/package.sh --sign "$work/signer.pfx" >/dev/null 2>&1
+    check "signed: package.sh exit code" 0 "$?"
+    local arch top exe verified
+    for arch in win64 win32; do
+        top=MariaDB-Installer-$version-$arch
+        rm -rf "${work:?}/$arch" && unzip -q "build/package/$top.zip" -d "$work/$arch"
+        exe=$work/$arch/$top/mariadb-installer.exe
+        verified=$(osslsigncode verify -CAfile "$work/cert.pem" -in "$exe" 2>&1)
+        check "$arch: signature intact" "Signature verification: ok" \
+            "$(grep -o 'Signature verification: ok' <<<"$verified")"
+        check "$arch: SHA-256 digest" SHA256 "$(sed -n 's/^Message digest algorithm *: *//p' <<<"$verified" | head -n 1)"
+        check "$arch: description in the version record" MariaDB-Installer \
+            "$(strings -el "$exe" | grep -A1 -x FileDescription | tail -n 1)"
+        check "$arch: description in the signature" MariaDB-Installer \
+            "$(sed -n 's/^\s*Text description: //p' <<<"$verified")"
+    done
+    check "build tree's program stays unsigned" no \
+        "$(osslsigncode verify -in build/win64/mariadb-installer.exe >/dev/null 2>&1 && echo yes || echo no)"
+    check_signed_program_runs "$work/win64/MariaDB-Installer-$version-win64"
+}
+
+# The signed program, unpacked beside the template as shipped, under Wine: its
+# window shows, and with the root password still empty nothing is installed.
+check_signed_program_runs() {
+    local prefix=$root/build/wineprefix-release uia=$root/build/win64/tools/uia.exe window box
+    wine_stop
+    rm -rf "$prefix"
+    wine_session_start "$prefix" || { check "Wine session" started failed; return; }
+    cp -r "$1" "$prefix/drive_c/Release"
+    wine_run 'C:\Release\mariadb-installer.exe' >/dev/null 2>&1 &
+    local app=$!
+    window=$(wine_run "$uia" wait-window 20000 2>/dev/null | tr -d '\r')
+    check "signed program: window shown" MariaDB-Installer "$(sed -n 's/^title=//p' <<<"$window")"
+    box=$(wine_run "$uia" msgbox 30000 2>/dev/null | tr -d '\r')
+    check "signed program: template as shipped installs nothing" \
+        "Datenbank konnte NICHT installiert werden. Das Installationsverzeichnis muss leer sein!" \
+        "$(sed -n 's/^text=//p' <<<"$box")"
+    wait "$app"
+    check "signed program: exit code" 0 "$?"
+    wine_stop
+    rm -rf "$prefix"
+}
+
+check_unsigned_packages
+check_signed_packages
+scripts/package.sh >/dev/null 2>&1  # leaves the unsigned packages, as a plain run would
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
