@@ -2,7 +2,9 @@
 // releases its handle exactly once, on every way out of the owning scope.
 #pragma once
 
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/processes.h"
+#include "platform/service_manager.h"
 
 namespace platform {
 
@@ -25,6 +27,7 @@ class OwnedHandle {
 
 using OwnedServiceManager =
     OwnedHandle<ScHandle, ServiceManager, &ServiceManager::CloseServiceHandle>;
-using OwnedOsHandle = OwnedHandle<OsHandle, Processes, &Processes::CloseHandle>;
+using OwnedProcessHandle = OwnedHandle<OsHandle, Processes, &Processes::CloseHandle>;
+using OwnedFileHandle = OwnedHandle<OsHandle, Files, &Files::CloseHandle>;
 
 }  // namespace platform

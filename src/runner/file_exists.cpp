@@ -2,9 +2,9 @@
 
 #include "platform/owned_handles.h"
 
-int16_t FileExists(platform::Platform& platform, const std::wstring& path) {
+int16_t FileExists(platform::Files& files, const std::wstring& path) {
     try {
-        const platform::OwnedOsHandle file(platform, platform.CreateFileW(path));
+        const platform::OwnedFileHandle file(files, files.CreateFileW(path));
         return file ? 1 : 0;
     } catch (...) {
         return 0;

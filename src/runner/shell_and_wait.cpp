@@ -6,39 +6,39 @@
 
 namespace {
 
-bool WaitWithoutDispatching(platform::Platform& platform, platform::OsHandle process) {
-    return platform.WaitForSingleObject(process, platform::kInfinite) == platform::kWaitObject0;
+bool WaitWithoutDispatching(platform::Processes& processes, platform::OsHandle process) {
+    return processes.WaitForSingleObject(process, platform::kInfinite) == platform::kWaitObject0;
 }
 
 // Blocks until the process ends; dispatches window messages whenever input
 // arrives if asked to. False when the wait itself failed.
-bool WaitForEnd(platform::Platform& platform, platform::OsHandle process, bool keepResponsive) {
-    if (!keepResponsive) return WaitWithoutDispatching(platform, process);
+bool WaitForEnd(const RunnerPlatform& platform, platform::OsHandle process, bool keepResponsive) {
+    if (!keepResponsive) return WaitWithoutDispatching(platform.processes, process);
     for (;;) {
-        const uint32_t woken = platform.MsgWaitForMultipleObjectsEx(
+        const uint32_t woken = platform.processes.MsgWaitForMultipleObjectsEx(
             process, platform::kInfinite, platform::kQsAllInput, platform::kMwmoInputAvailable);
         if (woken == platform::kWaitObject0) return true;
         if (woken != platform::kWaitObject0 + 1) return false;
-        if (!platform.DoEvents()) return WaitWithoutDispatching(platform, process);
+        if (!platform.window.DoEvents()) return WaitWithoutDispatching(platform.processes, process);
     }
 }
 
 }  // namespace
 
-ShellResult ShellAndWait(platform::Platform& platform, const std::wstring& path,
+ShellResult ShellAndWait(const RunnerPlatform& platform, const std::wstring& path,
                          int32_t windowStyle, int16_t keepResponsive) {
-    if (FileExists(platform, path) != 1) {
-        platform.MsgBox(L"Datei nicht gefunden: " + path);
+    if (FileExists(platform.files, path) != 1) {
+        platform.window.MsgBox(L"Datei nicht gefunden: " + path);
         return {ShellStatus::FileNotFound, 0};
     }
     platform::OsHandle started = nullptr;
-    if (platform.CreateProcessW(CommandLineFor(path), platform.ProgramDirectory(), windowStyle,
-                                &started) == 0)
+    if (platform.processes.CreateProcessW(CommandLineFor(path), platform.files.ProgramDirectory(),
+                                          windowStyle, &started) == 0)
         return {ShellStatus::StartFailed, 0};
-    const platform::OwnedOsHandle process(platform, started);
+    const platform::OwnedProcessHandle process(platform.processes, started);
     if (!WaitForEnd(platform, process.Get(), keepResponsive != 0))
         return {ShellStatus::WaitFailed, 0};
     uint32_t exitCode = 0;
-    platform.GetExitCodeProcess(process.Get(), &exitCode);
+    platform.processes.GetExitCodeProcess(process.Get(), &exitCode);
     return {ShellStatus::Finished, exitCode};
 }

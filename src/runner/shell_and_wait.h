@@ -3,7 +3,16 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/processes.h"
+#include "platform/user_interface.h"
+
+// The platform groups the runner uses.
+struct RunnerPlatform {
+    platform::Files& files;
+    platform::Processes& processes;
+    platform::UserInterface& window;
+};
 
 enum class ShellStatus { Finished, FileNotFound, StartFailed, WaitFailed };
 
@@ -17,5 +26,5 @@ struct ShellResult {
 // keepResponsive is non-zero, window messages are dispatched while it runs,
 // until a request to quit arrives; then it waits on without dispatching. A
 // missing file is reported to the user with "Datei nicht gefunden: " and the path.
-ShellResult ShellAndWait(platform::Platform& platform, const std::wstring& path,
+ShellResult ShellAndWait(const RunnerPlatform& platform, const std::wstring& path,
                          int32_t windowStyle, int16_t keepResponsive);

@@ -39,30 +39,30 @@ int16_t Module1::CheckDatabaseServices() {
 }
 
 void Module1::ScanAndWriteVerdict() {
-    platform_.SetMousePointer(MousePointer::Hourglass);
-    platform_.AutoRedrawAndRefresh();
+    window_.SetMousePointer(MousePointer::Hourglass);
+    window_.AutoRedrawAndRefresh();
     RunPass(platform::kServiceActive, mysqlActive, mariaActive);
     RunPass(platform::kServiceInactive, mysqlInactive, mariaInactive);
-    platform_.SetMousePointer(MousePointer::Default);
+    window_.SetMousePointer(MousePointer::Default);
     WriteVerdict();
 }
 
 void Module1::RunPass(uint32_t serviceState, int16_t& mysqlFlag, int16_t& mariaFlag) {
     platform::OwnedServiceManager manager(
-        platform_,
-        platform_.OpenSCManagerA(nullptr, nullptr, platform::kScManagerEnumerateService));
+        services_,
+        services_.OpenSCManagerA(nullptr, nullptr, platform::kScManagerEnumerateService));
     if (!manager) {
         throw ScanFailure{L"OpenSCManager failed. LastDllError = " +
-                          std::to_wstring(platform_.LastDllError())};
+                          std::to_wstring(errors_.LastDllError())};
     }
     uint32_t bytesNeeded = 0;
     uint32_t servicesReturned = 0;
     uint32_t resumeHandle = 0;
     // A size query can only succeed when no service is in this state: an empty pass.
-    if (platform_.EnumServicesStatusA(manager.Get(), platform::kServiceWin32, serviceState, nullptr,
+    if (services_.EnumServicesStatusA(manager.Get(), platform::kServiceWin32, serviceState, nullptr,
                                       0, &bytesNeeded, &servicesReturned, &resumeHandle) != 0)
         return;
-    const int32_t sizeQueryError = platform_.LastDllError();
+    const int32_t sizeQueryError = errors_.LastDllError();
     if (sizeQueryError != platform::kErrorMoreData)
         throw ScanFailure{L"LastDLLError = " + std::to_wstring(sizeQueryError)};
 
@@ -70,11 +70,11 @@ void Module1::RunPass(uint32_t serviceState, int16_t& mysqlFlag, int16_t& mariaF
     const int32_t bufferBytes = BufferBytes(count, kRecordSize);
     std::vector<platform::ServiceRecord> records(static_cast<std::size_t>(count));
     resumeHandle = 0;
-    if (platform_.EnumServicesStatusA(manager.Get(), platform::kServiceWin32, serviceState,
+    if (services_.EnumServicesStatusA(manager.Get(), platform::kServiceWin32, serviceState,
                                       records.data(), static_cast<uint32_t>(bufferBytes),
                                       &bytesNeeded, &servicesReturned, &resumeHandle) == 0) {
         throw ScanFailure{L"EnumServicesStatus failed. LastDllError = " +
-                          std::to_wstring(platform_.LastDllError())};
+                          std::to_wstring(errors_.LastDllError())};
     }
     const int32_t returned = static_cast<int32_t>(servicesReturned);
     if (returned < 0) throw std::overflow_error("record index");
@@ -85,23 +85,23 @@ void Module1::RunPass(uint32_t serviceState, int16_t& mysqlFlag, int16_t& mariaF
 void Module1::TestName(const char* serviceName, int16_t& mysqlFlag, int16_t& mariaFlag) {
     char field[kNameFieldLength] = {};
     CopyIntoNameField(field, serviceName != nullptr ? serviceName : "");
-    const std::wstring name = StripAtNul(platform_.FromSystemCodePage(field, kNameFieldLength));
-    if (platform_.EqualsIgnoringCase(name, L"MYSQL")) mysqlFlag = 1;
-    if (platform_.FindIgnoringCase(name, L"Maria") > 0) mariaFlag = 1;
+    const std::wstring name = StripAtNul(texts_.FromSystemCodePage(field, kNameFieldLength));
+    if (texts_.EqualsIgnoringCase(name, L"MYSQL")) mysqlFlag = 1;
+    if (texts_.FindIgnoringCase(name, L"Maria") > 0) mariaFlag = 1;
 }
 
 void Module1::WriteVerdict() {
     using platform::Control;
     if (!mysqlActive && !mysqlInactive && !mariaActive && !mariaInactive) {
-        platform_.SetCaption(Control::Label4, verdict::kNeither);
+        window_.SetCaption(Control::Label4, verdict::kNeither);
         noServerFound = 1;
         return;
     }
     // Each write replaces the caption, so the last one that applies stays.
-    if (mysqlActive) platform_.SetCaption(Control::Label4, verdict::kMysqlRunning);
-    if (mysqlInactive) platform_.SetCaption(Control::Label4, verdict::kMysqlStopped);
-    if (mariaActive) platform_.SetCaption(Control::Label4, verdict::kMariaRunning);
-    if (mariaInactive) platform_.SetCaption(Control::Label4, verdict::kMariaStopped);
+    if (mysqlActive) window_.SetCaption(Control::Label4, verdict::kMysqlRunning);
+    if (mysqlInactive) window_.SetCaption(Control::Label4, verdict::kMysqlStopped);
+    if (mariaActive) window_.SetCaption(Control::Label4, verdict::kMariaRunning);
+    if (mariaInactive) window_.SetCaption(Control::Label4, verdict::kMariaStopped);
 }
 
 // Runs inside the scan's catch block: restores the cursor, then shows the one message.
@@ -116,8 +116,8 @@ void Module1::ReportFailure() {
     }
     noServerFound = 0;
     try {
-        platform_.SetMousePointer(MousePointer::Default);
-        platform_.MsgBox(message);
+        window_.SetMousePointer(MousePointer::Default);
+        window_.MsgBox(message);
     } catch (...) {
         // Nothing more can be reported when the window itself fails.
     }

@@ -6,11 +6,16 @@
 
 #include <cstdint>
 
-#include "platform/platform.h"
+#include "platform/error_object.h"
+#include "platform/service_manager.h"
+#include "platform/texts.h"
+#include "platform/user_interface.h"
 
 class Module1 {
   public:
-    explicit Module1(platform::Platform& platform) : platform_(platform) {}
+    Module1(platform::ServiceManager& services, platform::UserInterface& window,
+            platform::Texts& texts, platform::ErrorObject& errors)
+        : services_(services), window_(window), texts_(texts), errors_(errors) {}
 
     // 1 when both passes ran to their end and no server was found, else 0.
     int16_t CheckDatabaseServices();
@@ -31,7 +36,10 @@ class Module1 {
     void WriteVerdict();
     void ReportFailure();
 
-    platform::Platform& platform_;
+    platform::ServiceManager& services_;
+    platform::UserInterface& window_;
+    platform::Texts& texts_;
+    platform::ErrorObject& errors_;
     int16_t mysqlActive = 0;
     int16_t mysqlInactive = 0;
     int16_t mariaActive = 0;

@@ -1,7 +1,6 @@
 #include "window/form1.h"
 
 #include "platform/failure.h"
-#include "runner/shell_and_wait.h"
 #include "window/messages.h"
 
 namespace {
@@ -38,8 +37,8 @@ void Form1::Guarded(Entry entry) noexcept {
     try {
         entry();
     } catch (...) {
-        IgnoringFailure([&] { platform_.MsgBox(platform::CurrentFailureMessage()); });
-        IgnoringFailure([&] { platform_.Unload(); });
+        IgnoringFailure([&] { window_.MsgBox(platform::CurrentFailureMessage()); });
+        IgnoringFailure([&] { window_.Unload(); });
     }
 }
 
@@ -56,7 +55,7 @@ void Form1::cmd_install_Click() {
 
 void Form1::cmd_Abbruch_Click() {
     if (busy_) return;
-    Guarded([this] { platform_.Unload(); });
+    Guarded([this] { window_.Unload(); });
 }
 
 bool Form1::QueryUnload() noexcept { return !busy_; }
@@ -64,23 +63,23 @@ bool Form1::QueryUnload() noexcept { return !busy_; }
 void Form1::StartUpDecision() {
     if (module_.CheckDatabaseServices() != 1) return;
     BusyScope busy(busy_);
-    platform_.SetVisible(platform::Control::cmd_install, false);
+    window_.SetVisible(platform::Control::cmd_install, false);
     if (RunInstallation() == 1 && InstallationDone())
-        platform_.MsgBox(message::kInstalledAutomatically);
+        window_.MsgBox(message::kInstalledAutomatically);
     else
-        platform_.MsgBox(message::kNotInstalled);
-    platform_.Unload();
+        window_.MsgBox(message::kNotInstalled);
+    window_.Unload();
 }
 
 void Form1::InstallOnRequest() {
     BusyScope busy(busy_);
     if (RunInstallation() == 1) {
         if (InstallationDone())
-            platform_.MsgBox(message::kInstalledOnRequest);
+            window_.MsgBox(message::kInstalledOnRequest);
         else
-            platform_.MsgBox(message::kNotInstalled);
+            window_.MsgBox(message::kNotInstalled);
     }
-    platform_.Unload();
+    window_.Unload();
 }
 
 // The finding flags keep what earlier scans saw, so a rescan alone cannot tell
@@ -89,7 +88,7 @@ void Form1::InstallOnRequest() {
 // the script started and now exists, counts as an installation.
 bool Form1::InstallationDone() {
     return module_.CheckDatabaseServices() == 0 && !module_.LastScanFailed() &&
-           !platform_.DirectoryProbe(kTargetDirectory).empty();
+           !files_.DirectoryProbe(kTargetDirectory).empty();
 }
 
 // Runs the installation script beside the program unless the target directory
@@ -97,22 +96,21 @@ bool Form1::InstallationDone() {
 int16_t Form1::RunInstallation() {
     using platform::Control;
     using platform::MousePointer;
-    if (!platform_.DirectoryProbe(kTargetDirectory).empty()) {
-        platform_.MsgBox(message::kDirectoryExists);
+    if (!files_.DirectoryProbe(kTargetDirectory).empty()) {
+        window_.MsgBox(message::kDirectoryExists);
         return 0;
     }
     int16_t result = 0;
-    IgnoringFailure([&] { platform_.SetVisible(Control::Label3, true); });
-    IgnoringFailure([&] { platform_.SetMousePointer(MousePointer::Hourglass); });
-    const std::wstring script = platform_.ProgramDirectory() + L"\\silent-install2.bat";
+    IgnoringFailure([&] { window_.SetVisible(Control::Label3, true); });
+    IgnoringFailure([&] { window_.SetMousePointer(MousePointer::Hourglass); });
+    const std::wstring script = files_.ProgramDirectory() + L"\\silent-install2.bat";
     IgnoringFailure([&] {
-        const ShellResult run = ShellAndWait(platform_, script, platform::kSwShowMinimized, 1);
-        if (run.status == ShellStatus::StartFailed)
-            platform_.MsgBox(message::kCannotStart + script);
+        const ShellResult run = ShellAndWait(runner_, script, platform::kSwShowMinimized, 1);
+        if (run.status == ShellStatus::StartFailed) window_.MsgBox(message::kCannotStart + script);
         if (run.status == ShellStatus::Finished) result = 1;
     });
     IgnoringFailure([&] { module_.CheckDatabaseServices(); });
-    IgnoringFailure([&] { platform_.SetMousePointer(MousePointer::Default); });
-    IgnoringFailure([&] { platform_.SetVisible(Control::Label3, false); });
+    IgnoringFailure([&] { window_.SetMousePointer(MousePointer::Default); });
+    IgnoringFailure([&] { window_.SetVisible(Control::Label3, false); });
     return result;
 }

@@ -4,13 +4,18 @@
 
 #include <cstdint>
 
-#include "platform/platform.h"
+#include "platform/files.h"
+#include "platform/processes.h"
+#include "platform/user_interface.h"
 #include "platform/window_events.h"
+#include "runner/shell_and_wait.h"
 #include "services/module1.h"
 
 class Form1 : public platform::WindowEvents {
   public:
-    Form1(platform::Platform& platform, Module1& module) : platform_(platform), module_(module) {}
+    Form1(platform::Files& files, platform::Processes& processes, platform::UserInterface& window,
+          Module1& module)
+        : runner_{files, processes, window}, files_(files), window_(window), module_(module) {}
 
     void Form_Activate() override;
     void cmd_install_Click() override;
@@ -25,7 +30,9 @@ class Form1 : public platform::WindowEvents {
     int16_t RunInstallation();
     bool InstallationDone();
 
-    platform::Platform& platform_;
+    const RunnerPlatform runner_;
+    platform::Files& files_;
+    platform::UserInterface& window_;
     Module1& module_;
     bool activated_ = false;
     bool busy_ = false;  // an installation road is running; the window must not close

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "platform/platform.h"
+#include "platform/user_interface.h"
 #include "resources/resource_ids.h"
 #include "window/control_ids.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_platform.h"
+#include "support/platform.h"
 #include "runner/command_line.h"
 #include "runner/file_exists.h"
 #include "runner/shell_and_wait.h"
@@ -27,6 +27,7 @@ class RunnerTest : public ::testing::Test {
   protected:
     const std::wstring script = L"C:\\Setup\\silent-install2.bat";
     fake::FakePlatform fake;
+    const RunnerPlatform runner{fake, fake, fake};
 };
 
 TEST_F(RunnerTest, FileExistsOpensAndClosesTheFile) {
@@ -50,7 +51,7 @@ TEST_F(RunnerTest, FileExistsIsZeroWhenTheFileCannotBeOpened) {
 }
 
 TEST_F(RunnerTest, MissingFileIsReportedAndNothingStarts) {
-    const ShellResult result = ShellAndWait(fake, script, 2, 1);
+    const ShellResult result = ShellAndWait(runner, script, 2, 1);
     EXPECT_EQ(result.status, ShellStatus::FileNotFound);
     EXPECT_EQ(result.exitCode, 0u);
     EXPECT_TRUE(fake.startedCommandLines.empty());
@@ -60,7 +61,7 @@ TEST_F(RunnerTest, MissingFileIsReportedAndNothingStarts) {
 
 TEST_F(RunnerTest, StartsWithStyleAndProgramFolderAndClosesTheProcessHandle) {
     fake.files.insert(script);
-    const ShellResult result = ShellAndWait(fake, script, 2, 1);
+    const ShellResult result = ShellAndWait(runner, script, 2, 1);
     EXPECT_EQ(result.status, ShellStatus::Finished);
     EXPECT_EQ(fake.startedCommandLines, std::vector<std::wstring>{script});
     EXPECT_EQ(fake.startedShowWindow, std::vector<int32_t>{2});
@@ -73,14 +74,14 @@ TEST_F(RunnerTest, ResultIsTheRealExitCode) {
     fake.files.insert(script);
     for (uint32_t code : {0u, 3u, 259u}) {
         fake.process.exitCode = code;
-        EXPECT_EQ(ShellAndWait(fake, script, 2, 1).exitCode, code);
+        EXPECT_EQ(ShellAndWait(runner, script, 2, 1).exitCode, code);
     }
 }
 
 TEST_F(RunnerTest, MessagesAreDispatchedWhenInputArrives) {
     fake.files.insert(script);
     fake.process.inputWakeUps = 3;
-    ShellAndWait(fake, script, 2, 1);
+    ShellAndWait(runner, script, 2, 1);
     EXPECT_EQ(fake.doEventsCalls, 3);
     EXPECT_EQ(fake.blockingWaits, 0);
 }
@@ -89,7 +90,7 @@ TEST_F(RunnerTest, WithoutKeepResponsiveNoMessageIsDispatched) {
     fake.files.insert(script);
     fake.process.inputWakeUps = 3;
     fake.process.exitCode = 7;
-    EXPECT_EQ(ShellAndWait(fake, script, 2, 0).exitCode, 7u);
+    EXPECT_EQ(ShellAndWait(runner, script, 2, 0).exitCode, 7u);
     EXPECT_EQ(fake.doEventsCalls, 0);
     EXPECT_EQ(fake.blockingWaits, 1);
 }
@@ -97,7 +98,7 @@ TEST_F(RunnerTest, WithoutKeepResponsiveNoMessageIsDispatched) {
 TEST_F(RunnerTest, StartFailureIsReportedToTheCaller) {
     fake.files.insert(script);
     fake.Fail(Call::CreateProcessW, 193);
-    const ShellResult result = ShellAndWait(fake, script, 2, 1);
+    const ShellResult result = ShellAndWait(runner, script, 2, 1);
     EXPECT_EQ(result.status, ShellStatus::StartFailed);
     EXPECT_EQ(fake.OpenHandles(), 0);
     EXPECT_TRUE(fake.transcript.empty());
@@ -107,7 +108,7 @@ TEST_F(RunnerTest, UnreadableExitCodeGivesZero) {
     fake.files.insert(script);
     fake.process.exitCode = 5;
     fake.Fail(Call::GetExitCodeProcess, 6);
-    EXPECT_EQ(ShellAndWait(fake, script, 2, 1).exitCode, 0u);
+    EXPECT_EQ(ShellAndWait(runner, script, 2, 1).exitCode, 0u);
     EXPECT_EQ(fake.OpenHandles(), 0);
 }
 
@@ -115,7 +116,7 @@ TEST_F(RunnerTest, FailedWaitEndsWithoutSpinning) {
     fake.files.insert(script);
     fake.process.exitCode = 5;
     fake.Fail(Call::MsgWaitForMultipleObjectsEx, 6);
-    const ShellResult result = ShellAndWait(fake, script, 2, 1);
+    const ShellResult result = ShellAndWait(runner, script, 2, 1);
     EXPECT_EQ(result.status, ShellStatus::WaitFailed);
     EXPECT_EQ(result.exitCode, 0u);
     EXPECT_EQ(fake.doEventsCalls, 0);
@@ -128,7 +129,7 @@ TEST_F(RunnerTest, QuitRequestIsHeldAndTheScriptAwaited) {
     fake.process.inputWakeUps = 3;
     fake.process.exitCode = 4;
     fake.quitRequested = true;
-    const ShellResult result = ShellAndWait(fake, script, 2, 1);
+    const ShellResult result = ShellAndWait(runner, script, 2, 1);
     EXPECT_EQ(result.status, ShellStatus::Finished);
     EXPECT_EQ(result.exitCode, 4u);
     EXPECT_EQ(fake.doEventsCalls, 1);
@@ -138,6 +139,6 @@ TEST_F(RunnerTest, QuitRequestIsHeldAndTheScriptAwaited) {
 TEST_F(RunnerTest, PathWithBlankIsStartedQuoted) {
     const std::wstring spaced = L"C:\\Mein Setup\\silent-install2.bat";
     fake.files.insert(spaced);
-    ShellAndWait(fake, spaced, 2, 1);
+    ShellAndWait(runner, spaced, 2, 1);
     EXPECT_EQ(fake.startedCommandLines, std::vector<std::wstring>{L'"' + spaced + L'"'});
 }

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "services/scan_fixture.h"
-#include "transcript.h"
+#include "support/transcript.h"
 
 using fake::Call;
 using platform::MousePointer;

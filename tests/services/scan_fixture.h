@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/fake/fake_platform.h"
+#include "support/platform.h"
 #include "services/module1.h"
 #include "services/verdict_texts.h"
 
@@ -20,5 +20,5 @@ class ScanTest : public ::testing::Test {
     std::wstring Label4() { return fake.captions[platform::Control::Label4]; }
 
     fake::FakePlatform fake;
-    Module1 module{fake};
+    Module1 module{fake, fake, fake, fake};
 };

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_platform.h"
-#include "transcript.h"
+#include "support/platform.h"
+#include "support/transcript.h"
 #include "services/module1.h"
 #include "services/verdict_texts.h"
 #include "window/form1.h"
@@ -18,8 +18,8 @@ class Form1Test : public ::testing::Test {
     std::vector<std::wstring> Messages() const { return MessagesOf(fake); }
 
     fake::FakePlatform fake;
-    Module1 module{fake};
-    Form1 form{fake, module};
+    Module1 module{fake, fake, fake, fake};
+    Form1 form{fake, fake, fake, module};
 };
 
 TEST_F(Form1Test, ServerPresentLeavesTheDecisionToTheUser) {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_platform.h"
-#include "transcript.h"
+#include "support/platform.h"
+#include "support/transcript.h"
 #include "services/module1.h"
 #include "services/verdict_texts.h"
 #include "window/form1.h"
@@ -48,8 +48,8 @@ class InstallationTest : public ::testing::Test {
     }
 
     fake::FakePlatform fake;
-    Module1 module{fake};
-    Form1 form{fake, module};
+    Module1 module{fake, fake, fake, fake};
+    Form1 form{fake, fake, fake, module};
 };
 
 TEST_F(InstallationTest, AutomaticRoadRunsTheScriptWithEffectsInOrder) {
@@ -98,8 +98,8 @@ TEST_F(InstallationTest, ExistingDirectoryOrFileStopsTheRunBeforeAnythingShows) 
         fake::FakePlatform platform;
         (asFile ? platform.files : platform.directories).insert(kTarget);
         platform.files.insert(kScript);
-        Module1 scan(platform);
-        Form1 window(platform, scan);
+        Module1 scan(platform, platform, platform, platform);
+        Form1 window(platform, platform, platform, scan);
         window.Form_Activate();
         SCOPED_TRACE(asFile ? "file" : "directory");
         EXPECT_TRUE(platform.startedCommandLines.empty());
@@ -166,8 +166,8 @@ TEST_F(InstallationTest, FailedRescanIsNeverReportedAsInstalled) {
     fake::FakePlatform platform;
     platform.files.insert(kScript);
     platform.process.effects = [&] { platform.Fail(Call::EnumFetch, 8); };
-    Module1 scan(platform);
-    Form1 window(platform, scan);
+    Module1 scan(platform, platform, platform, platform);
+    Form1 window(platform, platform, platform, scan);
     window.Form_Activate();
     EXPECT_EQ(MessagesOf(platform).back(), message::kNotInstalled);
 }
@@ -193,8 +193,8 @@ TEST_F(InstallationTest, ButtonRoadWithMissingOrUnstartableScriptShowsOnlyWhy) {
     platform.running.push_back({"MySQL", ""});
     platform.files.insert(kScript);
     platform.Fail(Call::CreateProcessW, 2);
-    Module1 scan(platform);
-    Form1 window(platform, scan);
+    Module1 scan(platform, platform, platform, platform);
+    Form1 window(platform, platform, platform, scan);
     window.Form_Activate();
     window.cmd_install_Click();
     EXPECT_EQ(MessagesOf(platform), std::vector<std::wstring>{kCannotStart});

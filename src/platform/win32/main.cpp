@@ -5,7 +5,7 @@
 #include "platform/win32/dpi.h"
 #include "platform/win32/installer_window.h"
 #include "platform/win32/single_instance.h"
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/platform.h"
 #include "services/module1.h"
 #include "window/form1.h"
 
@@ -18,8 +18,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     win32::InstallerWindow window(instance);
     win32::Win32Platform platform(window);
-    Module1 module(platform);
-    Form1 form(platform, module);
+    Module1 module(platform, platform, platform, platform);
+    Form1 form(platform, platform, platform, module);
     if (!window.Create(form)) return 1;
     return window.RunMessageLoop();
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/win32/unique_handles.h"
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/platform.h"
 
 namespace win32 {
 

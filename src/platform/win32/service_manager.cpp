@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "platform/win32/unique_handles.h"
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/platform.h"
 
 namespace win32 {
 
@@ -18,8 +18,6 @@ static_assert(offsetof(platform::ServiceRecord, ServiceStatus) ==
               "the status fields lie where the system writes them");
 static_assert(sizeof(void*) != 4 || sizeof(ENUM_SERVICE_STATUSA) == 36,
               "the 32-bit service record is 36 bytes");
-
-void Win32Platform::CaptureLastError() { lastError_ = static_cast<int32_t>(::GetLastError()); }
 
 platform::ScHandle Win32Platform::OpenSCManagerA(const char* machineName, const char* databaseName,
                                                  uint32_t desiredAccess) {

@@ -1,7 +1,7 @@
 // Text operations under the user's locale.
 #include <windows.h>
 
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/platform.h"
 
 namespace win32 {
 namespace {

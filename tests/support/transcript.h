@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_platform.h"
+#include "support/platform.h"
 
 // The texts of the message boxes shown, in order.
 inline std::vector<std::wstring> MessagesOf(const fake::FakePlatform& platform) {

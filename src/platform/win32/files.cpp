@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "platform/win32/unique_handles.h"
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/platform.h"
 
 namespace win32 {
 

@@ -1,5 +1,5 @@
 // User-interface operations, carried out by the installer window.
-#include "platform/win32/win32_platform.h"
+#include "platform/win32/platform.h"
 
 namespace win32 {
 

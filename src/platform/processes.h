@@ -1,0 +1,41 @@
+// Starting a process and waiting for its end, as the command runner uses them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/handle_types.h"
+
+namespace platform {
+
+constexpr uint32_t kStillActive = 259;            // STILL_ACTIVE
+constexpr uint32_t kWaitObject0 = 0;              // WAIT_OBJECT_0
+constexpr uint32_t kWaitFailed = 0xFFFFFFFF;      // WAIT_FAILED
+constexpr uint32_t kInfinite = 0xFFFFFFFF;        // INFINITE
+constexpr uint32_t kQsAllInput = 0x04FF;          // QS_ALLINPUT
+constexpr uint32_t kMwmoInputAvailable = 0x0004;  // MWMO_INPUTAVAILABLE
+constexpr int32_t kSwShowMinimized = 2;           // SW_SHOWMINIMIZED
+
+class Processes {
+  public:
+    virtual ~Processes() = default;
+    // Starts commandLine in currentDirectory with the show-window value; on
+    // success *process receives the new process's handle (query and synchronize
+    // rights), which the caller owns. 0 on failure.
+    virtual int32_t CreateProcessW(const std::wstring& commandLine,
+                                   const std::wstring& currentDirectory, int32_t showWindow,
+                                   OsHandle* process) = 0;
+    // Waits for the handle, or for input to this thread when wakeMask is set:
+    // kWaitObject0 when the process has ended, kWaitObject0 + 1 for input.
+    virtual uint32_t MsgWaitForMultipleObjectsEx(OsHandle handle, uint32_t milliseconds,
+                                                 uint32_t wakeMask, uint32_t flags) = 0;
+    // Waits for the handle alone.
+    virtual uint32_t WaitForSingleObject(OsHandle handle, uint32_t milliseconds) = 0;
+    // kStillActive while the process runs, its exit code after; *exitCode is
+    // left unchanged on failure.
+    virtual int32_t GetExitCodeProcess(OsHandle process, uint32_t* exitCode) = 0;
+    // Releases a process handle; leaves the captured last-error value as it was.
+    virtual int32_t CloseHandle(OsHandle handle) = 0;
+};
+
+}  // namespace platform
