@@ -21,6 +21,15 @@ struct Font {
 inline constexpr Font kDefaultFont{L"MS Sans Serif", 825, false};
 inline constexpr Font kNoFont{nullptr, 0, false};
 
+// The image a picture control shows: an icon, drawn at the control's size, or a
+// bitmap, drawn at its own size scaled by the DPI.
+enum class ImageKind { None, Icon, Bitmap };
+struct Picture {
+    ImageKind kind;
+    int resource;
+};
+inline constexpr Picture kNoPicture{ImageKind::None, 0};
+
 struct ControlRow {
     platform::Control name;
     int id;
@@ -30,7 +39,7 @@ struct ControlRow {
     bool visibleAtStart;
     int tabOrder;  // -1: takes no part in the tab order
     Font font;
-    int picture;  // resource identifier of a picture's image, 0 for other controls
+    Picture picture;
 };
 
 inline constexpr const wchar_t* kTitle = L"MariaDB-Installer";
@@ -44,9 +53,10 @@ using platform::Control;
 inline constexpr ControlRow kControls[] = {
     // name, id, kind, text at start, left, top, width, height, visible, tab order, font, picture
     {Control::cmd_install, ID_CMD_INSTALL, Kind::PushButton,
-     L"MariaDB jetzt trotzdem  installieren", 3360, 3360, 3015, 615, true, 3, kDefaultFont, 0},
+     L"MariaDB jetzt trotzdem  installieren", 3360, 3360, 3015, 615, true, 3, kDefaultFont,
+     kNoPicture},
     {Control::cmd_Abbruch, ID_CMD_ABBRUCH, Kind::PushButton, L"Schließen", 7800, 3360, 1575, 615,
-     true, 1, kDefaultFont, 0},
+     true, 1, kDefaultFont, kNoPicture},
     {Control::Label3,
      ID_LABEL3,
      Kind::Label,
@@ -58,9 +68,19 @@ inline constexpr ControlRow kControls[] = {
      false,
      4,
      {L"MS Sans Serif", 1725, true},
-     0},
-    {Control::Image2, ID_IMAGE2, Kind::Picture, nullptr, 1920, 720, 480, 480, true, -1, kNoFont,
-     IDI_ARROW},
+     kNoPicture},
+    {Control::Image2,
+     ID_IMAGE2,
+     Kind::Picture,
+     nullptr,
+     1920,
+     720,
+     480,
+     480,
+     true,
+     -1,
+     kNoFont,
+     {ImageKind::Icon, IDI_ARROW}},
     {Control::Label4,
      ID_LABEL4,
      Kind::Label,
@@ -72,9 +92,19 @@ inline constexpr ControlRow kControls[] = {
      true,
      2,
      {L"MS Sans Serif", 975, true},
-     0},
-    {Control::Image1, ID_IMAGE1, Kind::Picture, nullptr, 0, 0, 1590, 4155, true, -1, kNoFont,
-     IDB_BANNER},
+     kNoPicture},
+    {Control::Image1,
+     ID_IMAGE1,
+     Kind::Picture,
+     nullptr,
+     0,
+     0,
+     1590,
+     4155,
+     true,
+     -1,
+     kNoFont,
+     {ImageKind::Bitmap, IDB_BANNER}},
     {Control::Label1,
      ID_LABEL1,
      Kind::Label,
@@ -86,7 +116,7 @@ inline constexpr ControlRow kControls[] = {
      true,
      0,
      {L"MS Sans Serif", 825, true},
-     0},
+     kNoPicture},
 };
 
 // Twips to pixels at the given dots per inch, rounded to the nearest pixel.

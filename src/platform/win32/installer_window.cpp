@@ -1,8 +1,5 @@
 #include "platform/win32/installer_window.h"
 
-#include <algorithm>
-#include <utility>
-
 #include "platform/failure.h"
 #include "platform/win32/dpi.h"
 
@@ -36,15 +33,6 @@ const wchar_t* ControlClass(const layout::ControlRow& row) {
     return row.kind == layout::Kind::PushButton ? L"Button" : L"Static";
 }
 
-UniqueFont MakeFont(const layout::Font& font, UINT dpi) {
-    const int scale = static_cast<int>(dpi);
-    return UniqueFont(::CreateFontW(-layout::FontPixels(font.hundredthsOfPoint, scale), 0, 0, 0,
-                                    font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                                    layout::FaceAt(font.face, scale)));
-}
-
 }  // namespace
 
 void InstallerWindow::BringRunningCopyToFront() {
@@ -72,8 +60,9 @@ bool InstallerWindow::Create(platform::WindowEvents& events) {
                           nullptr, instance_, this) == nullptr)
         return false;
     if (!CreateControls()) return false;
-    ApplyDpi(DpiForWindow(window_));
-    PlaceCentred();
+    const UINT dpi = DpiForWindow(window_);
+    layout_.Apply(controls_, dpi);
+    WindowLayout::PlaceCentred(window_, kStyle, kExStyle, dpi);
     ::ShowWindow(window_, SW_SHOWNORMAL);
     ::UpdateWindow(window_);
     return true;
@@ -87,60 +76,9 @@ bool InstallerWindow::CreateControls() {
             0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance_, nullptr);
         if (controls_[index] == nullptr) return false;
     }
-    ArrangeTabOrder();
+    WindowLayout::ArrangeTabOrder(controls_);
     lastFocus_ = ControlWindow(platform::Control::cmd_Abbruch);
     return true;
-}
-
-// The dialog manager walks the children in z-order, so they are stacked by tab order.
-void InstallerWindow::ArrangeTabOrder() {
-    std::array<std::size_t, kControlCount> order{};
-    for (std::size_t index = 0; index < kControlCount; ++index) order[index] = index;
-    std::stable_sort(order.begin(), order.end(), [](std::size_t left, std::size_t right) {
-        const int a = layout::kControls[left].tabOrder, b = layout::kControls[right].tabOrder;
-        return a >= 0 && (b < 0 || a < b);
-    });
-    HWND previous = HWND_TOP;
-    for (const std::size_t index : order) {
-        ::SetWindowPos(controls_[index], previous, 0, 0, 0, 0,
-                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        previous = controls_[index];
-    }
-}
-
-// Places and sizes the controls, makes their fonts and loads the pictures for dpi.
-void InstallerWindow::ApplyDpi(UINT dpi) {
-    dpi_ = dpi;
-    const int scale = static_cast<int>(dpi);
-    for (std::size_t index = 0; index < kControlCount; ++index) {
-        const layout::ControlRow& row = layout::kControls[index];
-        ::SetWindowPos(controls_[index], nullptr, layout::ToPixels(row.left, scale),
-                       layout::ToPixels(row.top, scale), layout::ToPixels(row.width, scale),
-                       layout::ToPixels(row.height, scale), SWP_NOZORDER | SWP_NOACTIVATE);
-        if (row.font.face == nullptr) continue;
-        UniqueFont font = MakeFont(row.font, dpi);
-        ::SendMessageW(controls_[index], WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
-        fonts_[index] = std::move(font);  // the control no longer uses the old font
-    }
-    const int arrowSize = layout::ToPixels(480, scale);
-    arrow_ = UniqueIcon(static_cast<HICON>(
-        ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_ARROW), IMAGE_ICON, arrowSize, arrowSize, 0)));
-    banner_ = UniqueBitmap(static_cast<HBITMAP>(::LoadImageW(
-        instance_, MAKEINTRESOURCEW(IDB_BANNER), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-}
-
-void InstallerWindow::PlaceCentred() {
-    const int scale = static_cast<int>(dpi_);
-    const SIZE size =
-        WindowSizeForClient(layout::ToPixels(layout::kClientWidth, scale),
-                            layout::ToPixels(layout::kClientHeight, scale), kStyle, kExStyle, dpi_);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& screen = monitor.rcMonitor;
-    ::SetWindowPos(window_, nullptr, screen.left + (screen.right - screen.left - size.cx) / 2,
-                   screen.top + (screen.bottom - screen.top - size.cy) / 2, size.cx, size.cy,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int InstallerWindow::RunMessageLoop() {
@@ -246,27 +184,11 @@ void InstallerWindow::OnCommand(WPARAM wParam) {
 }
 
 void InstallerWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    ::FillRect(item.hDC, &item.rcItem, background_.Get());
-    if (item.CtlID == ID_IMAGE2 && arrow_)
-        ::DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, arrow_.Get(),
-                     item.rcItem.right - item.rcItem.left, item.rcItem.bottom - item.rcItem.top, 0,
-                     nullptr, DI_NORMAL);
-    if (item.CtlID == ID_IMAGE1 && banner_) DrawBanner(item.hDC, item.rcItem);
-}
-
-// Draws the banner at its own size, scaled by the window's DPI.
-void InstallerWindow::DrawBanner(HDC dc, const RECT& area) {
-    BITMAP bitmap{};
-    ::GetObjectW(banner_.Get(), sizeof bitmap, &bitmap);
-    const UniqueMemoryDc source(::CreateCompatibleDC(dc));
-    const SelectionScope selection(source.Get(), banner_.Get());
-    ::SetStretchBltMode(dc, HALFTONE);
-    ::StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                 source.Get(), 0, 0, bitmap.bmWidth, bitmap.bmHeight, SRCCOPY);
+    layout_.DrawPicture(item, background_.Get());
 }
 
 void InstallerWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
-    ApplyDpi(dpi);
+    layout_.Apply(controls_, dpi);
     ::SetWindowPos(window_, nullptr, suggested.left, suggested.top,
                    suggested.right - suggested.left, suggested.bottom - suggested.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);

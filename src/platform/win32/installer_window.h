@@ -4,12 +4,11 @@
 
 #include <windows.h>
 
-#include <array>
-#include <iterator>
 #include <string>
 
-#include "platform/platform.h"
+#include "platform/user_interface.h"
 #include "platform/win32/unique_handles.h"
+#include "platform/win32/window_layout.h"
 #include "platform/window_events.h"
 #include "window/layout.h"
 
@@ -17,7 +16,7 @@ namespace win32 {
 
 class InstallerWindow {
   public:
-    explicit InstallerWindow(HINSTANCE instance) : instance_(instance) {}
+    explicit InstallerWindow(HINSTANCE instance) : instance_(instance), layout_(instance) {}
     ~InstallerWindow();
     InstallerWindow(const InstallerWindow&) = delete;
     InstallerWindow& operator=(const InstallerWindow&) = delete;
@@ -39,37 +38,28 @@ class InstallerWindow {
     void Destroy();
 
   private:
-    static constexpr std::size_t kControlCount = std::size(layout::kControls);
-
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool CreateControls();
-    void ArrangeTabOrder();
-    void ApplyDpi(UINT dpi);
-    void PlaceCentred();
     void OnActivate(WPARAM wParam);
     void OnCommand(WPARAM wParam);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
-    void DrawBanner(HDC dc, const RECT& area);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     bool OnSetCursor(LPARAM lParam);
     void Dispatch(MSG& message);
     HWND ControlWindow(platform::Control control) const;
 
     HINSTANCE instance_;
+    WindowLayout layout_;
     HWND window_ = nullptr;
     platform::WindowEvents* events_ = nullptr;
-    std::array<HWND, kControlCount> controls_{};
-    std::array<UniqueFont, kControlCount> fonts_{};
+    ControlWindows controls_{};
     UniqueBrush background_;  // the class's background: outlives the registration
     bool classRegistered_ = false;
-    UniqueIcon arrow_;
-    UniqueBitmap banner_;
     HWND lastFocus_ = nullptr;
     bool waitCursor_ = false;
     bool quitHeld_ = false;
     int quitCode_ = 0;
-    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
 };
 
 }  // namespace win32
