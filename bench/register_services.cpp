@@ -8,34 +8,21 @@
 #include <cwchar>
 #include <string>
 
+#include "platform/win32/unique_handles.h"
+
 namespace {
 
-// Owns one service manager or service handle.
-class ServiceHandle {
-  public:
-    explicit ServiceHandle(SC_HANDLE handle) : handle_(handle) {}
-    ~ServiceHandle() {
-        if (handle_ != nullptr) ::CloseServiceHandle(handle_);
-    }
-    ServiceHandle(const ServiceHandle&) = delete;
-    ServiceHandle& operator=(const ServiceHandle&) = delete;
-    SC_HANDLE Get() const { return handle_; }
-
-  private:
-    SC_HANDLE handle_;
-};
-
 bool Create(SC_HANDLE manager, const std::wstring& name) {
-    const ServiceHandle service(::CreateServiceW(
+    const win32::UniqueServiceHandle service(::CreateServiceW(
         manager, name.c_str(), name.c_str(), SERVICE_QUERY_STATUS, SERVICE_WIN32_OWN_PROCESS,
         SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE, L"C:\\windows\\system32\\notepad.exe", nullptr,
         nullptr, nullptr, nullptr, nullptr));
-    return service.Get() != nullptr || ::GetLastError() == ERROR_SERVICE_EXISTS;
+    return static_cast<bool>(service) || ::GetLastError() == ERROR_SERVICE_EXISTS;
 }
 
 bool Delete(SC_HANDLE manager, const std::wstring& name) {
-    const ServiceHandle service(::OpenServiceW(manager, name.c_str(), DELETE));
-    if (service.Get() == nullptr) return ::GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST;
+    const win32::UniqueServiceHandle service(::OpenServiceW(manager, name.c_str(), DELETE));
+    if (!service) return ::GetLastError() == ERROR_SERVICE_DOES_NOT_EXIST;
     return ::DeleteService(service.Get()) != FALSE;
 }
 
@@ -48,8 +35,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     const std::wstring verb = argv[1], prefix = argv[2];
     const long count = std::wcstol(argv[3], nullptr, 10);
-    const ServiceHandle manager(::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
-    if (manager.Get() == nullptr) {
+    const win32::UniqueServiceHandle manager(
+        ::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
+    if (!manager) {
         std::fwprintf(stderr, L"OpenSCManagerW failed: %lu\n", ::GetLastError());
         return 1;
     }

@@ -1,27 +1,9 @@
 #include "platform/win32/dpi.h"
 
+#include "platform/win32/system_export.h"
 #include "platform/win32/unique_handles.h"
 
 namespace win32 {
-namespace {
-
-// Looks up an export of an already loaded system DLL; null where it is missing.
-template <typename Function>
-Function SystemExport(const wchar_t* module, const char* name) {
-    const HMODULE loaded = ::GetModuleHandleW(module);
-    if (loaded == nullptr) return nullptr;
-    // Casting through void (*)() is the accepted way between function pointer types.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(loaded, name)));
-}
-
-}  // namespace
-
-void RestrictDllSearchToSystem32() {
-    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    const auto setDirectories =
-        SystemExport<SetDefaultDllDirectoriesFn>(L"kernel32.dll", "SetDefaultDllDirectories");
-    if (setDirectories != nullptr) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
 
 UINT DpiForWindow(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);

@@ -1,13 +1,10 @@
-// Dots per inch of a window, and the system functions that newer Windows
-// versions offer, looked up at run time so the program also starts on Windows 7.
+// Dots per inch of a window, and window sizes at a given DPI, with the newer
+// system functions where Windows offers them.
 #pragma once
 
 #include <windows.h>
 
 namespace win32 {
-
-// Limits DLL loading to System32, so no DLL is taken from the program's folder.
-void RestrictDllSearchToSystem32();
 
 UINT DpiForWindow(HWND window);
 

@@ -2,7 +2,7 @@
 // happens in its event handlers.
 #include <windows.h>
 
-#include "platform/win32/dpi.h"
+#include "platform/win32/dll_search.h"
 #include "platform/win32/installer_window.h"
 #include "platform/win32/single_instance.h"
 #include "platform/win32/platform.h"

@@ -4,25 +4,13 @@
 
 #include <cstdio>
 
+#include "platform/win32/unique_handles.h"
+
 namespace {
 
 // The stop signal; owned by wmain, which outlives the service thread.
 HANDLE g_stop = nullptr;
 SERVICE_STATUS_HANDLE g_status = nullptr;
-
-class UniqueHandle {
-  public:
-    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
-    ~UniqueHandle() {
-        if (handle_ != nullptr) ::CloseHandle(handle_);
-    }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    HANDLE Get() const { return handle_; }
-
-  private:
-    HANDLE handle_;
-};
 
 void Report(DWORD state) {
     SERVICE_STATUS status{};
@@ -59,8 +47,8 @@ void WINAPI ServiceMain(DWORD argc, wchar_t** argv) {
 }  // namespace
 
 int wmain() {
-    const UniqueHandle stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    if (stop.Get() == nullptr) {
+    const win32::UniqueHandle stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!stop) {
         const DWORD error = ::GetLastError();
         std::fprintf(stderr, "test-service: CreateEvent failed, error %lu\n", error);
         return 1;

@@ -6,6 +6,7 @@
 
 #include "commands.h"
 #include "handles.h"
+#include "platform/win32/system_export.h"
 #include "output.h"
 #include "target.h"
 
@@ -49,8 +50,7 @@ std::wstring Rect(int x, int y, int width, int height) {
 
 UINT WindowDpi(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    const auto getDpi = win32::SystemExport<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
     return getDpi != nullptr ? getDpi(window) : 0;
 }
 

@@ -1,0 +1,16 @@
+#include "platform/win32/dll_search.h"
+
+#include <windows.h>
+
+#include "platform/win32/system_export.h"
+
+namespace win32 {
+
+void RestrictDllSearchToSystem32() {
+    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+    const auto setDirectories =
+        SystemExport<SetDefaultDllDirectoriesFn>(L"kernel32.dll", "SetDefaultDllDirectories");
+    if (setDirectories != nullptr) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+}  // namespace win32
