@@ -21,7 +21,7 @@ wine_session_start "$prefix"
 
 tools=$root/build/win64/tools
 starts=${BENCH_STARTS:-7}
-MARIADB_STOPPED="MariaDB ist auf dem Computer installiert aber nicht aktiv. Die Datenbankinstallation kann hier abgebrochen werden, wenn Sie den vorhandenen Dienst aktivieren"
+source tests/wine/lib/texts.sh
 uia() { wine_run "$tools/uia.exe" "$@" | tr -d '\r'; }
 folder=$WINEPREFIX/drive_c/bench
 mkdir -p "$folder"

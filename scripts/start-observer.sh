@@ -3,6 +3,7 @@
 # when the window waits for the user, and saves a screenshot at each step.
 # Sourced by start.sh after wine-env.sh; uses its fail, root and tools.
 
+# Label4's text at start, from the layout table (src/window/layout.h).
 START_TEXT="MySQL ist schon installiert, und der Dienst läuft"
 ID_CMD_INSTALL=101 ID_CMD_ABBRUCH=102 ID_LABEL3=103 ID_LABEL4=105
 program_pid=''

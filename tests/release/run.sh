@@ -7,6 +7,7 @@ set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 source scripts/wine-env.sh
+source tests/wine/lib/texts.sh
 work=$(mktemp -d)
 trap 'wine_stop; wine_display_stop; rm -rf "$work"' EXIT
 passed=0 failed=0
@@ -77,7 +78,7 @@ check_signed_program_runs() {
     check "signed program: window shown" MariaDB-Installer "$(sed -n 's/^title=//p' <<<"$window")"
     box=$(wine_run "$uia" msgbox 30000 2>/dev/null | tr -d '\r')
     check "signed program: template as shipped installs nothing" \
-        "Datenbank konnte NICHT installiert werden. Das Installationsverzeichnis muss leer sein!" \
+        "$NOT_INSTALLED" \
         "$(sed -n 's/^text=//p' <<<"$box")"
     wait "$app"
     check "signed program: exit code" 0 "$?"

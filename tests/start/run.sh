@@ -6,6 +6,8 @@ set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 prefix=$root/build/wineprefix-startcheck
 passed=0 failed=0
+WINE_REPO=$root
+source "$root/tests/wine/lib/texts.sh"
 
 check() {  # NAME EXPECTED ACTUAL
     if [ "$2" = "$3" ]; then passed=$((passed + 1)); echo "ok - $1"
@@ -25,11 +27,11 @@ start() {
 WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -k 2>/dev/null
 rm -rf "$prefix"
 start 1
-check "start 1: verdict" yes "$(printed 1 "--- verdict: Zurzeit sind weder MySQL noch MariaDB installiert, die Installation von MariaDB kann fortgesetzt werden.")"
-check "start 1: installed" yes "$(printed 1 "--- message box: Datenbank wurde installiert")"
+check "start 1: verdict" yes "$(printed 1 "--- verdict: $(verdict kNeither)")"
+check "start 1: installed" yes "$(printed 1 "--- message box: $INSTALLED_AUTOMATICALLY")"
 check "start 1: ended" yes "$(printed 1 "--- the program has ended (exit code 0)")"
 start 2
-check "start 2: verdict" yes "$(printed 2 "--- verdict: MariaDB ist auf dem Computer installiert und aktiv. Die Datenbankinstallation kann hier abgebrochen werden!")"
+check "start 2: verdict" yes "$(printed 2 "--- verdict: $(verdict kMariaRunning)")"
 check "start 2: closed by the user" yes "$(printed 2 "--- a server is present: the window waits for the user; pressing \"Schließen\"")"
 check "start 2: no message box" no "$(grep -q -- '--- message box' "$root/build/start-check-2.log" && echo yes || echo no)"
 check "start 2: ended" yes "$(printed 2 "--- the program has ended (exit code 0)")"

@@ -1,6 +1,5 @@
-# Helpers of the Wine suite: checks and their counts, services made from the
-# test service, and starting, driving and cleaning up the installer. Sourced by run.sh.
-WINE_TESTS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# The installer under Wine: the suite's prefix and session, installing, starting
+# and driving the program from outside, and cleaning up after it. Sourced by run.sh.
 source "$WINE_TESTS/../../scripts/wine-env.sh"
 # The suite's own prefix, made anew for every run: nothing that a cut-off run
 # left behind (services, installed packages, folders) reaches the next one.
@@ -10,36 +9,8 @@ PROGRAM=${WINE_TEST_PROGRAM:-$WINE_REPO/build/win64/mariadb-installer.exe}
 TOOLS=${WINE_TEST_TOOLS:-$WINE_REPO/build/win64/tools}
 SCREENSHOTS=$WINE_REPO/build/screenshots
 APP_DIR='C:\installer'
-TEST_SERVICE='C:\tools\test-service.exe'
-# Services the suite made, removed after each scenario.
-SERVICES_MADE=$WINEPREFIX/suite-services.txt
 UIA_ERR=$WINE_REPO/build/wine-suite-uia.err
-
-passed=0 failed=0
-SCENARIO=
 APP_PID='' APP_EXIT='' HOLD_PID=''
-
-# check NAME EXPECTED ACTUAL: one observable fact.
-check() {
-    local name=${SCENARIO:+$SCENARIO: }$1
-    if [ "$2" = "$3" ]; then
-        passed=$((passed + 1))
-        echo "ok - $name"
-    else
-        failed=$((failed + 1))
-        echo "not ok - $name: expected '$2' got '$3'"
-    fi
-}
-
-summary() {
-    echo "$passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
-}
-
-note() { echo "# $*"; }
-
-# The value of KEY in the key=value lines on stdin.
-kv() { sed -n "s/^$1=//p" | head -n 1; }
 
 # Text in the escaped form uia prints and expects.
 uia_escape() {
@@ -79,57 +50,11 @@ window_gone_within() {
     else echo "uia failed"; fi
 }
 
-sc() { wine_run sc "$@" 2>&1 | tr -d '\r'; }
-
 # screen_dpi DPI: the user's dots per inch, taken up by every program started afterwards.
 screen_dpi() {
     printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\r\n"LogPixels"=dword:%08x\r\n' "$1" \
         >"$WINEPREFIX/drive_c/suite-dpi.reg"
     wine_run regedit /S 'C:\suite-dpi.reg' >/dev/null 2>&1
-}
-
-# The state word of a service (RUNNING, STOPPED, ...), or "missing".
-svc_state() {
-    local state
-    state=$(sc query "$1" | sed -n 's/^ *STATE *: *[0-9]* *//p')
-    echo "${state:-missing}"
-}
-
-# svc_stopped NAME [sc create options...]: a registered, stopped test service.
-svc_stopped() {
-    local name=$1
-    shift
-    echo "$name" >>"$SERVICES_MADE"
-    sc create "$name" binPath= "$TEST_SERVICE" "$@" >/dev/null
-    check "service $name registered" STOPPED "$(svc_state "$name")"
-}
-
-svc_running() {
-    svc_stopped "$1"
-    sc start "$1" >/dev/null
-    wait_for 5 "[ \"\$(svc_state $1)\" = RUNNING ]"
-    check "service $1 running" RUNNING "$(svc_state "$1")"
-}
-
-# Stops and deletes every service the suite made.
-svc_clear() {
-    [ -f "$SERVICES_MADE" ] || return 0
-    local name
-    for name in $(sort -u "$SERVICES_MADE"); do
-        sc stop "$name" >/dev/null
-        wait_for 5 "[ \"\$(svc_state $name)\" != RUNNING ]"
-        sc delete "$name" >/dev/null
-    done
-    rm -f "$SERVICES_MADE"
-}
-
-# wait_for SECONDS COMMAND: true once COMMAND succeeds, false when the time is up.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    until eval "$2"; do
-        [ "$SECONDS" -ge "$deadline" ] && return 1
-        sleep 0.05
-    done
 }
 
 # The Unix path of a folder on drive C: of the prefix.
@@ -209,17 +134,6 @@ scenario_cleanup() {
     svc_clear
 }
 
-# run_scenario NAME FUNCTION: one scenario with its own cleanup and timing.
-run_scenario() {
-    local start=$SECONDS
-    SCENARIO=$1
-    app_install "$APP_DIR"
-    "$2"
-    scenario_cleanup
-    note "$1: $((SECONDS - start)) s"
-    SCENARIO=
-}
-
 # Checks the build, a display and the prefix, and keeps the Wine session alive.
 suite_start() {
     local file missing=0
@@ -246,4 +160,43 @@ suite_end() {
     wine_stop
     HOLD_PID=
     wine_display_stop
+}
+
+# The text Label4 settles on, and that no message box comes with it.
+expect_verdict() {
+    check "Label4 text" "$1" "$(uia wait-text 105 "$(uia_escape "$1")" 10000 | kv text)"
+    check "no message box" none "$(msgbox_within 1000)"
+}
+
+screenshot() {
+    local out=$SCREENSHOTS/$SCENARIO.png
+    # shellcheck disable=SC2046  # x y w h as four words
+    wine_screenshot "$out" $(kv window <<<"$WINDOW") && note "screenshot: $out"
+}
+
+# close_by UIA-COMMAND...: the window goes, with no message box, and the program ends.
+close_by() {
+    check "$* accepted" 0 "$(uia "$@" >/dev/null; echo $?)"
+    check "window gone after $*, no message box" gone "$(window_gone_within 5000)"
+    if app_wait_exit 5; then
+        check "program ended, exit code" 0 "$APP_EXIT"
+    else
+        check "program ended, exit code" 0 "still running$(uia msgbox-peek 0 | kv text | sed 's/^./, box: &/')"
+    fi
+}
+
+# expect_box TEXT: the next message box of the program has TEXT, is owned by the
+# window and has only an OK button; it is then answered.
+expect_box() {
+    local box
+    box=$(uia msgbox 30000)
+    check "message box text" "$(uia_escape "$1")" "$(kv text <<<"$box")"
+    check "message box owned by the window" 1 "$(kv owner <<<"$box")"
+    check "message box has only OK" OK "$(kv buttons <<<"$box")"
+}
+
+# expect_end: after the final message, the window goes and the program ends.
+expect_end() {
+    check "window gone after the final message" gone "$(window_gone_within 5000)"
+    if app_wait_exit 5; then check "program ended" yes yes; else check "program ended" yes no; fi
 }
