@@ -24,6 +24,7 @@ run_scenario button-installs scenario_button_installs
 run_scenario button-directory-exists scenario_button_directory_exists
 run_scenario folder-with-blank scenario_folder_with_blank
 run_scenario folder-with-ampersand scenario_folder_with_ampersand
+run_scenario quit-while-waiting scenario_quit_while_waiting
 run_scenario second-start-while-waiting scenario_second_start_while_waiting
 run_scenario template-installs scenario_template_installs
 run_scenario template-as-shipped scenario_template_as_shipped

@@ -126,6 +126,22 @@ scenario_folder_with_ampersand() { program_folder_scenario 'C:\R&D'; }
 
 # A second start while the script runs brings the running window forward and
 # ends by itself: one window, one run of the script.
+# A request to quit during the wait is held: the script is awaited, the final
+# message is seen, and the program then ends with the requested exit code.
+scenario_quit_while_waiting() {
+    target_clear
+    install_script "$(make_script 0 nothing)"
+    app_start || return
+    check "wait label shown while the script runs" 1 "$(uia wait-visible 103 1 10000 | kv visible)"
+    check "quit request posted" WM_QUIT "$(uia post-quit 7 | kv posted)"
+    check "no message box after the quit request" none "$(msgbox_within 1000)"
+    check "wait label still shown" 1 "$(uia visible 103 | kv visible)"
+    expect_box "$NOT_INSTALLED"
+    check "window gone after the final message" gone "$(window_gone_within 5000)"
+    if app_wait_exit 5; then check "exit code" 7 "$APP_EXIT"; else check "exit code" 7 "still running"; fi
+    check "script started exactly once" 1 "$(runs_count)"
+}
+
 scenario_second_start_while_waiting() {
     target_clear
     install_script "$(make_script 0 nothing)"

@@ -25,6 +25,7 @@ int Click(const Args& args);
 int CountWindows(const Args& args);
 int Close(const Args& args);
 int SysCommandClose(const Args& args);
+int PostQuit(const Args& args);
 int WaitGone(const Args& args);
 int Ping(const Args& args);
 // Sleeps; run in the background it keeps the Wine session, its services among them, alive.

@@ -29,6 +29,7 @@ constexpr Command kCommands[] = {
     {L"count-windows", L"", 0, &uia::CountWindows},
     {L"close", L"", 0, &uia::Close},
     {L"syscommand-close", L"", 0, &uia::SysCommandClose},
+    {L"post-quit", L"EXIT_CODE", 1, &uia::PostQuit},
     {L"wait-gone", L"TIMEOUT_MS", 1, &uia::WaitGone},
     {L"ping", L"COUNT", 1, &uia::Ping},
     {L"msgbox", L"TIMEOUT_MS", 1, &uia::MsgBox},

@@ -268,6 +268,20 @@ int SysCommandClose(const Args&) {
     return PostToMain(WM_SYSCOMMAND, SC_CLOSE, L"WM_SYSCOMMAND SC_CLOSE");
 }
 
+// WM_QUIT to the window's thread, as another program or a log-off would send it.
+int PostQuit(const Args& args) {
+    unsigned long code = 0;
+    if (!ParseNumber(args[0], &code)) return UsageError(L"not an exit code: " + args[0]);
+    HWND main = nullptr;
+    if (!RequireMain(&main)) return kFailed;
+    if (!::PostThreadMessageW(::GetWindowThreadProcessId(main, nullptr), WM_QUIT, code, 0)) {
+        const DWORD error = ::GetLastError();
+        return Fail(L"posting WM_QUIT failed, error " + std::to_wstring(error));
+    }
+    Field(L"posted", L"WM_QUIT");
+    return kOk;
+}
+
 // A message box that opens while waiting ends the wait: the window could not go then.
 int WaitGone(const Args& args) {
     DWORD timeout = 0;
