@@ -11,7 +11,8 @@ source tests/wine/lib/texts.sh
 work=$(mktemp -d)
 trap 'wine_stop; wine_display_stop; rm -rf "$work"' EXIT
 passed=0 failed=0
-version=1.0.0
+# The version the build names the packages after: the project's, in CMakeLists.txt.
+version=$(sed -n 's/^project(.* VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 
 check() {  # NAME EXPECTED ACTUAL
     if [ "$2" = "$3" ]; then passed=$((passed + 1)); echo "ok - $1"
