@@ -7,17 +7,12 @@ set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 source scripts/wine-env.sh
+source tests/wine/lib/checks.sh
 source tests/wine/lib/texts.sh
 work=$(mktemp -d)
 trap 'wine_stop; wine_display_stop; rm -rf "$work"' EXIT
-passed=0 failed=0
 # The version the build names the packages after: the project's, in CMakeLists.txt.
 version=$(sed -n 's/^project(.* VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
-
-check() {  # NAME EXPECTED ACTUAL
-    if [ "$2" = "$3" ]; then passed=$((passed + 1)); echo "ok - $1"
-    else failed=$((failed + 1)); echo "not ok - $1: expected '$2' got '$3'"; fi
-}
 
 # crlf FILE: "crlf" when every line ends with CR LF.
 crlf() { [ "$(grep -c $'\r$' "$1")" = "$(wc -l <"$1")" ] && [ -s "$1" ] && echo crlf || echo "not crlf"; }
@@ -76,11 +71,11 @@ check_signed_program_runs() {
     wine_run 'C:\Release\mariadb-installer.exe' >/dev/null 2>&1 &
     local app=$!
     window=$(wine_run "$uia" wait-window 20000 2>/dev/null | tr -d '\r')
-    check "signed program: window shown" MariaDB-Installer "$(sed -n 's/^title=//p' <<<"$window")"
+    check "signed program: window shown" MariaDB-Installer "$(kv title <<<"$window")"
     box=$(wine_run "$uia" msgbox 30000 2>/dev/null | tr -d '\r')
     check "signed program: template as shipped installs nothing" \
         "$NOT_INSTALLED" \
-        "$(sed -n 's/^text=//p' <<<"$box")"
+        "$(kv text <<<"$box")"
     wait "$app"
     check "signed program: exit code" 0 "$?"
     wine_stop
@@ -90,5 +85,4 @@ check_signed_program_runs() {
 check_unsigned_packages
 check_signed_packages
 scripts/package.sh >/dev/null 2>&1  # leaves the unsigned packages, as a plain run would
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+summary

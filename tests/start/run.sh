@@ -5,14 +5,9 @@
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 prefix=$root/build/wineprefix-startcheck
-passed=0 failed=0
 WINE_REPO=$root
+source "$root/tests/wine/lib/checks.sh"
 source "$root/tests/wine/lib/texts.sh"
-
-check() {  # NAME EXPECTED ACTUAL
-    if [ "$2" = "$3" ]; then passed=$((passed + 1)); echo "ok - $1"
-    else failed=$((failed + 1)); echo "not ok - $1: expected '$2' got '$3'"; fi
-}
 
 # printed START NEEDLE: whether start number START printed the line NEEDLE.
 printed() { grep -qxF -- "$2" "$root/build/start-check-$1.log" && echo yes || echo no; }
@@ -36,5 +31,4 @@ check "start 2: closed by the user" yes "$(printed 2 "--- a server is present: t
 check "start 2: no message box" no "$(grep -q -- '--- message box' "$root/build/start-check-2.log" && echo yes || echo no)"
 check "start 2: ended" yes "$(printed 2 "--- the program has ended (exit code 0)")"
 rm -rf "$prefix"
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+summary

@@ -1,5 +1,6 @@
 # The suite's check framework: one observable fact per check, the counts, and
-# scenarios with their own cleanup and timing. Sourced by run.sh.
+# scenarios with their own cleanup and timing. Sourced by run.sh, and by the
+# checks of the start command and of the release packages.
 
 passed=0 failed=0
 SCENARIO=
