@@ -13,6 +13,8 @@ constexpr uint32_t kWaitObject0 = 0;              // WAIT_OBJECT_0
 constexpr uint32_t kWaitFailed = 0xFFFFFFFF;      // WAIT_FAILED
 constexpr uint32_t kInfinite = 0xFFFFFFFF;        // INFINITE
 constexpr uint32_t kQsAllInput = 0x04FF;          // QS_ALLINPUT
+constexpr uint32_t kQsPaint = 0x0020;             // QS_PAINT
+constexpr uint32_t kQsSendMessage = 0x0040;       // QS_SENDMESSAGE
 constexpr uint32_t kMwmoInputAvailable = 0x0004;  // MWMO_INPUTAVAILABLE
 constexpr int32_t kSwShowMinimized = 2;           // SW_SHOWMINIMIZED
 

@@ -19,12 +19,20 @@ class UserInterface {
     virtual void SetCaption(Control control, const std::wstring& text) = 0;
     virtual void SetVisible(Control control, bool visible) = 0;
     // A modal box with the OK button only, owned by the window, under the
-    // program's title; returns when the user has pressed OK.
+    // program's title; returns when the user has pressed OK. A request to quit
+    // meanwhile is held, and the box stays. Where nobody can see the window it
+    // shows nothing and returns at once.
     virtual void MsgBox(const std::wstring& text) = 0;
+    // False where nobody can see the window: its window station is not visible,
+    // as for a program that software distribution starts under SYSTEM.
+    virtual bool CanBeSeen() = 0;
     // Dispatches every message waiting in this thread's queue. False once a
     // request to quit has arrived: it is held until the window closes, and
     // nothing more may be dispatched.
     virtual bool DoEvents() = 0;
+    // Dispatches only repaints and messages sent from other threads, so the
+    // window stays drawn and answers while a request to quit is held.
+    virtual void KeepPainted() = 0;
     // Destroys the window, which ends the program.
     virtual void Unload() = 0;
 };

@@ -2,6 +2,8 @@
 // calls these on the user-interface thread.
 #pragma once
 
+#include <cstdint>
+
 namespace platform {
 
 class WindowEvents {
@@ -13,6 +15,8 @@ class WindowEvents {
     // Asked before the close box, Close in the system menu or Alt+F4 closes
     // the window; false keeps it open.
     virtual bool QueryUnload() noexcept = 0;
+    // The code the program ends with once the window has closed.
+    virtual int32_t ExitCode() const noexcept = 0;
 };
 
 }  // namespace platform

@@ -11,15 +11,22 @@ bool WaitWithoutDispatching(platform::Processes& processes, platform::OsHandle p
 }
 
 // Blocks until the process ends; dispatches window messages whenever input
-// arrives if asked to. False when the wait itself failed.
+// arrives if asked to. Once a request to quit is held, only repaints and sent
+// messages are dispatched, so the window stays drawn. False when the wait failed.
 bool WaitForEnd(const RunnerPlatform& platform, platform::OsHandle process, bool keepResponsive) {
     if (!keepResponsive) return WaitWithoutDispatching(platform.processes, process);
+    constexpr uint32_t kPaintOnly = platform::kQsPaint | platform::kQsSendMessage;
+    bool quitHeld = false;
     for (;;) {
         const uint32_t woken = platform.processes.MsgWaitForMultipleObjectsEx(
-            process, platform::kInfinite, platform::kQsAllInput, platform::kMwmoInputAvailable);
+            process, platform::kInfinite, quitHeld ? kPaintOnly : platform::kQsAllInput,
+            quitHeld ? 0 : platform::kMwmoInputAvailable);
         if (woken == platform::kWaitObject0) return true;
         if (woken != platform::kWaitObject0 + 1) return false;
-        if (!platform.window.DoEvents()) return WaitWithoutDispatching(platform.processes, process);
+        if (quitHeld)
+            platform.window.KeepPainted();
+        else
+            quitHeld = !platform.window.DoEvents();
     }
 }
 

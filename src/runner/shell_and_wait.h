@@ -24,7 +24,7 @@ struct ShellResult {
 // Starts the file at path as a process of its own, in the folder that holds
 // the program, with the given show-window value, and waits for its end. When
 // keepResponsive is non-zero, window messages are dispatched while it runs,
-// until a request to quit arrives; then it waits on without dispatching. A
+// until a request to quit arrives; then it dispatches only repaints. A
 // missing file is reported to the user with "Datei nicht gefunden: " and the path.
 ShellResult ShellAndWait(const RunnerPlatform& platform, const std::wstring& path,
                          int32_t windowStyle, int16_t keepResponsive);

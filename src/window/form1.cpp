@@ -28,6 +28,20 @@ class BusyScope {
     bool& busy_;
 };
 
+// The script's own code when it asks for a restart, else success.
+int32_t InstalledCode(const std::optional<ShellResult>& script) {
+    const int32_t code = script ? static_cast<int32_t>(script->exitCode) : 0;
+    const bool restart =
+        code == exit_code::kRestartRequired || code == exit_code::kRestartInitiated;
+    return restart ? code : exit_code::kInstalled;
+}
+
+// The script's own code when it reported a failure, else the general one.
+int32_t FailureCode(const std::optional<ShellResult>& script) {
+    const int32_t code = script ? static_cast<int32_t>(script->exitCode) : 0;
+    return code != 0 ? code : exit_code::kFailed;
+}
+
 }  // namespace
 
 // Every entry from the window runs here: a failure that escapes the logic is
@@ -38,6 +52,7 @@ void Form1::Guarded(Entry entry) noexcept {
         entry();
     } catch (...) {
         IgnoringFailure([&] { window_.MsgBox(platform::CurrentFailureMessage()); });
+        exitCode_ = FailureCode(script_);
         IgnoringFailure([&] { window_.Unload(); });
     }
 }
@@ -61,24 +76,38 @@ void Form1::cmd_Abbruch_Click() {
 bool Form1::QueryUnload() noexcept { return !busy_; }
 
 void Form1::StartUpDecision() {
-    if (module_.CheckDatabaseServices() != 1) return;
+    if (module_.CheckDatabaseServices() != 1) {
+        if (!window_.CanBeSeen()) EndUnseen();
+        return;
+    }
     BusyScope busy(busy_);
     window_.SetVisible(platform::Control::cmd_install, false);
-    if (RunInstallation() == 1 && InstallationDone())
-        window_.MsgBox(message::kInstalledAutomatically);
-    else
-        window_.MsgBox(message::kNotInstalled);
+    const bool installed = RunInstallation() == 1 && InstallationDone();
+    window_.MsgBox(installed ? message::kInstalledAutomatically : message::kNotInstalled);
+    Finish(installed);
+}
+
+// Nobody could press a button: a server present, or a failed scan, ends the
+// program at once, and nothing is run.
+void Form1::EndUnseen() {
+    exitCode_ = module_.LastScanFailed() ? exit_code::kFailed : exit_code::kServerPresent;
     window_.Unload();
 }
 
 void Form1::InstallOnRequest() {
     BusyScope busy(busy_);
+    bool installed = false;
     if (RunInstallation() == 1) {
-        if (InstallationDone())
-            window_.MsgBox(message::kInstalledOnRequest);
-        else
-            window_.MsgBox(message::kNotInstalled);
+        installed = InstallationDone();
+        window_.MsgBox(installed ? message::kInstalledOnRequest : message::kNotInstalled);
+    } else if (script_ && script_->status == ShellStatus::WaitFailed) {
+        window_.MsgBox(message::kNotInstalled);
     }
+    Finish(installed);
+}
+
+void Form1::Finish(bool installed) {
+    exitCode_ = installed ? InstalledCode(script_) : FailureCode(script_);
     window_.Unload();
 }
 
@@ -96,6 +125,7 @@ bool Form1::InstallationDone() {
 int16_t Form1::RunInstallation() {
     using platform::Control;
     using platform::MousePointer;
+    script_.reset();
     if (!files_.DirectoryProbe(kTargetDirectory).empty()) {
         window_.MsgBox(message::kDirectoryExists);
         return 0;
@@ -105,9 +135,10 @@ int16_t Form1::RunInstallation() {
     IgnoringFailure([&] { window_.SetMousePointer(MousePointer::Hourglass); });
     const std::wstring script = files_.ProgramDirectory() + L"\\silent-install2.bat";
     IgnoringFailure([&] {
-        const ShellResult run = ShellAndWait(runner_, script, platform::kSwShowMinimized, 1);
-        if (run.status == ShellStatus::StartFailed) window_.MsgBox(message::kCannotStart + script);
-        if (run.status == ShellStatus::Finished) result = 1;
+        script_ = ShellAndWait(runner_, script, platform::kSwShowMinimized, 1);
+        if (script_->status == ShellStatus::StartFailed)
+            window_.MsgBox(message::kCannotStart + script);
+        if (script_->status == ShellStatus::Finished) result = 1;
     });
     IgnoringFailure([&] { module_.CheckDatabaseServices(); });
     IgnoringFailure([&] { window_.SetMousePointer(MousePointer::Default); });

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "platform/files.h"
 #include "platform/processes.h"
@@ -10,6 +11,7 @@
 #include "platform/window_events.h"
 #include "runner/shell_and_wait.h"
 #include "services/module1.h"
+#include "window/exit_codes.h"
 
 class Form1 : public platform::WindowEvents {
   public:
@@ -21,14 +23,17 @@ class Form1 : public platform::WindowEvents {
     void cmd_install_Click() override;
     void cmd_Abbruch_Click() override;
     bool QueryUnload() noexcept override;
+    int32_t ExitCode() const noexcept override { return exitCode_; }
 
   private:
     template <typename Entry>
     void Guarded(Entry entry) noexcept;
     void StartUpDecision();
+    void EndUnseen();
     void InstallOnRequest();
     int16_t RunInstallation();
     bool InstallationDone();
+    void Finish(bool installed);
 
     const RunnerPlatform runner_;
     platform::Files& files_;
@@ -36,4 +41,6 @@ class Form1 : public platform::WindowEvents {
     Module1& module_;
     bool activated_ = false;
     bool busy_ = false;  // an installation road is running; the window must not close
+    std::optional<ShellResult> script_;  // the latest run of the script, once started
+    int32_t exitCode_ = exit_code::kClosedByUser;
 };

@@ -123,7 +123,8 @@ TEST_F(RunnerTest, FailedWaitEndsWithoutSpinning) {
     EXPECT_EQ(fake.OpenHandles(), 0);
 }
 
-// A request to quit stops the dispatching; the wait goes on until the script ends.
+// A request to quit stops the dispatching of input; the wait goes on until the
+// script ends, waking only to keep the window painted.
 TEST_F(RunnerTest, QuitRequestIsHeldAndTheScriptAwaited) {
     fake.files.insert(script);
     fake.process.inputWakeUps = 3;
@@ -133,7 +134,10 @@ TEST_F(RunnerTest, QuitRequestIsHeldAndTheScriptAwaited) {
     EXPECT_EQ(result.status, ShellStatus::Finished);
     EXPECT_EQ(result.exitCode, 4u);
     EXPECT_EQ(fake.doEventsCalls, 1);
-    EXPECT_EQ(fake.blockingWaits, 1);
+    EXPECT_EQ(fake.keepPaintedCalls, 2);
+    const uint32_t paintOnly = platform::kQsPaint | platform::kQsSendMessage;
+    EXPECT_EQ(fake.wakeMasks,
+              (std::vector<uint32_t>{platform::kQsAllInput, paintOnly, paintOnly, paintOnly}));
 }
 
 TEST_F(RunnerTest, PathWithBlankIsStartedQuoted) {

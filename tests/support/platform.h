@@ -63,6 +63,8 @@ class FakePlatform final : public platform::Platform {
     std::vector<std::function<void()>> pendingEvents;
     // A request to quit that the next DoEvents finds after the pending events.
     bool quitRequested = false;
+    // Whether anybody can see the window; where nobody can, message boxes show nothing.
+    bool canBeSeen = true;
 
     // Every later call of this kind fails with lastError.
     void Fail(Call call, int32_t lastError) { failures_[call] = lastError; }
@@ -77,6 +79,8 @@ class FakePlatform final : public platform::Platform {
     int handlesClosed = 0;
     int badCloses = 0;  // closes of a handle that was not open
     int doEventsCalls = 0;
+    int keepPaintedCalls = 0;
+    std::vector<uint32_t> wakeMasks;  // of every wait that wakes for window input
     int blockingWaits = 0;
     bool unloaded = false;
     platform::MousePointer pointer = platform::MousePointer::Default;
@@ -109,7 +113,9 @@ class FakePlatform final : public platform::Platform {
     void SetCaption(platform::Control control, const std::wstring& text) override;
     void SetVisible(platform::Control control, bool visible) override;
     void MsgBox(const std::wstring& text) override;
+    bool CanBeSeen() override { return canBeSeen; }
     bool DoEvents() override;
+    void KeepPainted() override { ++keepPaintedCalls; }
     void Unload() override;
 
     std::wstring FromSystemCodePage(const char* text, std::size_t length) override;

@@ -17,8 +17,9 @@ int32_t FakePlatform::CreateProcessW(const std::wstring& commandLine,
     return 1;
 }
 
-uint32_t FakePlatform::MsgWaitForMultipleObjectsEx(platform::OsHandle handle, uint32_t, uint32_t,
-                                                   uint32_t) {
+uint32_t FakePlatform::MsgWaitForMultipleObjectsEx(platform::OsHandle handle, uint32_t,
+                                                   uint32_t wakeMask, uint32_t) {
+    wakeMasks.push_back(wakeMask);
     if (Fails(Call::MsgWaitForMultipleObjectsEx) || processes_.count(handle) == 0)
         return platform::kWaitFailed;
     if (process.inputWakeUps > 0) {

@@ -27,7 +27,9 @@ void FakePlatform::SetVisible(platform::Control control, bool show) {
     transcript.push_back((show ? L"show " : L"hide ") + ControlName(control));
 }
 
-void FakePlatform::MsgBox(const std::wstring& text) { transcript.push_back(L"message " + text); }
+void FakePlatform::MsgBox(const std::wstring& text) {
+    transcript.push_back((canBeSeen ? L"message " : L"unseen message ") + text);
+}
 
 bool FakePlatform::DoEvents() {
     ++doEventsCalls;

@@ -46,6 +46,8 @@ TEST_F(Form1Test, FailedFirstScanWaitsForTheUser) {
     form.Form_Activate();
     EXPECT_FALSE(fake.unloaded);
     EXPECT_EQ(Messages(), std::vector<std::wstring>{L"OpenSCManager failed. LastDllError = 5"});
+    form.cmd_Abbruch_Click();
+    EXPECT_EQ(form.ExitCode(), 1602);
 }
 
 TEST_F(Form1Test, NoServerHidesTheInstallButtonBeforeTheRun) {
@@ -67,6 +69,7 @@ TEST_F(Form1Test, CloseButtonEndsAtOnceWithoutMessage) {
     form.cmd_Abbruch_Click();
     EXPECT_TRUE(fake.unloaded);
     EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(form.ExitCode(), 1602);
 }
 
 TEST_F(Form1Test, CloseBoxIsAllowedWhileWaitingForTheUser) {

@@ -75,6 +75,7 @@ TEST_F(InstallationTest, AutomaticRoadRunsTheScriptWithEffectsInOrder) {
         L"close",
     };
     EXPECT_EQ(TranscriptFrom(L"hide cmd_install"), expected);
+    EXPECT_EQ(form.ExitCode(), 0);
     ExpectClosedWithoutHandles();
 }
 
@@ -83,14 +84,30 @@ TEST_F(InstallationTest, ScriptThatInstallsNothingIsNotReportedAsInstalled) {
     form.Form_Activate();
     EXPECT_EQ(fake.startedCommandLines.size(), 1u);
     EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kNotInstalled});
+    EXPECT_EQ(form.ExitCode(), 1603);
     ExpectClosedWithoutHandles();
 }
 
-TEST_F(InstallationTest, ExitCodeOfTheScriptIsNotLookedAt) {
-    ScriptInstallsMariaDB();
-    fake.process.exitCode = 1603;
-    form.Form_Activate();
-    EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kInstalledAutomatically});
+// The script's code changes no message; of an installation only a restart
+// request is passed on.
+TEST_F(InstallationTest, ScriptExitCodeChangesNoMessage) {
+    for (const auto& [scriptCode, exitCode] :
+         std::vector<std::pair<uint32_t, int32_t>>{{1603, 0}, {3010, 3010}, {1641, 1641}}) {
+        fake::FakePlatform platform;
+        platform.files.insert(kScript);
+        platform.process.exitCode = scriptCode;
+        platform.process.effects = [&] {
+            platform.stopped.push_back({"MariaDB", "MariaDB"});
+            platform.directories.insert(kTarget);
+        };
+        Module1 scan(platform, platform, platform, platform);
+        Form1 window(platform, platform, platform, scan);
+        window.Form_Activate();
+        SCOPED_TRACE(scriptCode);
+        EXPECT_EQ(MessagesOf(platform),
+                  std::vector<std::wstring>{message::kInstalledAutomatically});
+        EXPECT_EQ(window.ExitCode(), exitCode);
+    }
 }
 
 TEST_F(InstallationTest, ExistingDirectoryOrFileStopsTheRunBeforeAnythingShows) {
@@ -108,6 +125,7 @@ TEST_F(InstallationTest, ExistingDirectoryOrFileStopsTheRunBeforeAnythingShows) 
                                                     message::kNotInstalled};
         EXPECT_EQ(MessagesOf(platform), expected);
         EXPECT_TRUE(platform.unloaded);
+        EXPECT_EQ(window.ExitCode(), 1603);
     }
 }
 
@@ -123,6 +141,7 @@ TEST_F(InstallationTest, MissingScriptIsAFailureOnTheAutomaticRoad) {
     form.Form_Activate();
     EXPECT_EQ(Messages(), (std::vector<std::wstring>{kMissing, message::kNotInstalled}));
     EXPECT_EQ(fake.visible[Control::Label3], false);
+    EXPECT_EQ(form.ExitCode(), 1603);
     ExpectClosedWithoutHandles();
 }
 
@@ -131,6 +150,7 @@ TEST_F(InstallationTest, StartFailureIsShownAndIsAFailure) {
     fake.Fail(Call::CreateProcessW, 193);
     form.Form_Activate();
     EXPECT_EQ(Messages(), (std::vector<std::wstring>{kCannotStart, message::kNotInstalled}));
+    EXPECT_EQ(form.ExitCode(), 1603);
     ExpectClosedWithoutHandles();
 }
 
@@ -142,6 +162,7 @@ TEST_F(InstallationTest, ButtonRoadReportsTheRescan) {
     form.cmd_install_Click();
     EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kInstalledOnRequest});
     EXPECT_EQ(fake.captions[Control::Label4], verdict::kMariaStopped);
+    EXPECT_EQ(form.ExitCode(), 0);
     ExpectClosedWithoutHandles();
 }
 
@@ -155,21 +176,27 @@ TEST_F(InstallationTest, ButtonRoadAfterAFailedScanReportsNothingInstalled) {
     EXPECT_TRUE(fake.unloaded);
 }
 
+// The script installs, but the rescan fails: that is no installation either.
 TEST_F(InstallationTest, FailedRescanIsNeverReportedAsInstalled) {
     ServerPresent();
-    fake.files.insert(kScript);
+    ScriptInstallsMariaDB();
     form.Form_Activate();
     fake.Fail(Call::OpenSCManagerA, 1722);
     form.cmd_install_Click();
     EXPECT_EQ(Messages().back(), message::kNotInstalled);
+    EXPECT_EQ(form.ExitCode(), 1603);
 
     fake::FakePlatform platform;
     platform.files.insert(kScript);
-    platform.process.effects = [&] { platform.Fail(Call::EnumFetch, 8); };
+    platform.process.effects = [&] {
+        platform.directories.insert(kTarget);
+        platform.Fail(Call::EnumFetch, 8);
+    };
     Module1 scan(platform, platform, platform, platform);
     Form1 window(platform, platform, platform, scan);
     window.Form_Activate();
     EXPECT_EQ(MessagesOf(platform).back(), message::kNotInstalled);
+    EXPECT_EQ(window.ExitCode(), 1603);
 }
 
 TEST_F(InstallationTest, ButtonRoadWithExistingDirectoryShowsOnlyThatMessage) {
@@ -179,6 +206,7 @@ TEST_F(InstallationTest, ButtonRoadWithExistingDirectoryShowsOnlyThatMessage) {
     form.cmd_install_Click();
     EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kDirectoryExists});
     EXPECT_TRUE(fake.startedCommandLines.empty());
+    EXPECT_EQ(form.ExitCode(), 1603);
     ExpectClosedWithoutHandles();
 }
 
@@ -187,6 +215,7 @@ TEST_F(InstallationTest, ButtonRoadWithMissingOrUnstartableScriptShowsOnlyWhy) {
     form.Form_Activate();
     form.cmd_install_Click();
     EXPECT_EQ(Messages(), std::vector<std::wstring>{kMissing});
+    EXPECT_EQ(form.ExitCode(), 1603);
     ExpectClosedWithoutHandles();
 
     fake::FakePlatform platform;
@@ -243,13 +272,15 @@ TEST_F(InstallationTest, ClicksDuringTheAutomaticRunAreIgnored) {
 }
 
 // The finding flags keep the first scan's server, so only the target directory
-// tells that the script installed nothing.
+// tells that the script installed nothing. The script's own code is passed on.
 TEST_F(InstallationTest, ButtonRoadWhoseScriptInstallsNothingIsAFailure) {
     ServerPresent();
     fake.files.insert(kScript);
+    fake.process.exitCode = 1619;
     form.Form_Activate();
     form.cmd_install_Click();
     EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kNotInstalled});
+    EXPECT_EQ(form.ExitCode(), 1619);
     ExpectClosedWithoutHandles();
 }
 
@@ -265,7 +296,8 @@ TEST_F(InstallationTest, ButtonRoadAfterAFailedFirstScanCanSucceed) {
     ExpectClosedWithoutHandles();
 }
 
-// A wait that fails is no finished run, though the run still tidies up.
+// A wait that fails is no finished run, though the run still tidies up; on
+// either road the user is told.
 TEST_F(InstallationTest, FailedWaitIsNotAnInstallation) {
     ScriptInstallsMariaDB();
     fake.Fail(Call::MsgWaitForMultipleObjectsEx, 6);
@@ -273,7 +305,20 @@ TEST_F(InstallationTest, FailedWaitIsNotAnInstallation) {
     EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kNotInstalled});
     EXPECT_EQ(fake.visible[Control::Label3], false);
     EXPECT_EQ(CountOf(fake, std::wstring(L"Label4 = ") + verdict::kMariaStopped), 1);
+    EXPECT_EQ(form.ExitCode(), 1603);
     ExpectClosedWithoutHandles();
+
+    fake::FakePlatform platform;
+    platform.running.push_back({"MySQL", ""});
+    platform.files.insert(kScript);
+    platform.Fail(Call::MsgWaitForMultipleObjectsEx, 6);
+    Module1 scan(platform, platform, platform, platform);
+    Form1 window(platform, platform, platform, scan);
+    window.Form_Activate();
+    window.cmd_install_Click();
+    EXPECT_EQ(MessagesOf(platform), std::vector<std::wstring>{message::kNotInstalled});
+    EXPECT_EQ(window.ExitCode(), 1603);
+    EXPECT_TRUE(platform.unloaded);
 }
 
 // A quit request during the wait: the script is awaited, the road's final
@@ -284,7 +329,7 @@ TEST_F(InstallationTest, QuitDuringTheWaitStillEndsTheRoad) {
     fake.quitRequested = true;
     form.Form_Activate();
     EXPECT_EQ(fake.doEventsCalls, 1);
-    EXPECT_EQ(fake.blockingWaits, 1);
+    EXPECT_EQ(fake.keepPaintedCalls, 1);
     EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kInstalledAutomatically});
     ExpectClosedWithoutHandles();
 }
@@ -306,6 +351,60 @@ TEST_F(InstallationTest, FailureEscapingAnEntryIsShownAndCloses) {
     form.Form_Activate();
     EXPECT_EQ(Messages(), std::vector<std::wstring>{L"Fehler: 424=Steuerelement-Fehler"});
     EXPECT_TRUE(fake.unloaded);
+    EXPECT_EQ(form.ExitCode(), 1603);
     EXPECT_TRUE(form.QueryUnload());
     EXPECT_TRUE(fake.startedCommandLines.empty());
+}
+
+// Where nobody can see the window, the automatic road runs to its end without a
+// box to answer, and the exit code alone tells the outcome.
+TEST_F(InstallationTest, UnseenAutomaticRoadEndsByItself) {
+    fake.canBeSeen = false;
+    ScriptInstallsMariaDB();
+    form.Form_Activate();
+    EXPECT_EQ(fake.startedCommandLines.size(), 1u);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(CountOf(fake, std::wstring(L"unseen message ") + message::kInstalledAutomatically),
+              1);
+    EXPECT_EQ(form.ExitCode(), 0);
+    ExpectClosedWithoutHandles();
+
+    fake::FakePlatform platform;
+    platform.canBeSeen = false;
+    Module1 scan(platform, platform, platform, platform);
+    Form1 window(platform, platform, platform, scan);
+    window.Form_Activate();
+    EXPECT_TRUE(MessagesOf(platform).empty());
+    EXPECT_EQ(CountOf(platform, L"unseen message " + kMissing), 1);
+    EXPECT_EQ(window.ExitCode(), 1603);
+    EXPECT_TRUE(platform.unloaded);
+}
+
+// Where nobody can see the window, nobody could decide: a server, running or
+// stopped, or a failed scan ends the program at once, and nothing runs.
+TEST_F(InstallationTest, UnseenWindowWithAServerOrAFailedScanEndsAtOnce) {
+    struct Case {
+        const char* running;
+        const char* stopped;
+        bool scanFails;
+        int32_t exitCode;
+    };
+    for (const Case& c :
+         {Case{"MySQL", nullptr, false, 1638}, Case{nullptr, "MariaDB", false, 1638},
+          Case{nullptr, nullptr, true, 1603}}) {
+        fake::FakePlatform platform;
+        platform.canBeSeen = false;
+        platform.files.insert(kScript);
+        if (c.running != nullptr) platform.running.push_back({c.running, ""});
+        if (c.stopped != nullptr) platform.stopped.push_back({c.stopped, ""});
+        if (c.scanFails) platform.Fail(Call::OpenSCManagerA, 5);
+        Module1 scan(platform, platform, platform, platform);
+        Form1 window(platform, platform, platform, scan);
+        window.Form_Activate();
+        SCOPED_TRACE(c.exitCode);
+        EXPECT_TRUE(platform.startedCommandLines.empty());
+        EXPECT_EQ(window.ExitCode(), c.exitCode);
+        EXPECT_TRUE(platform.unloaded);
+        EXPECT_TRUE(MessagesOf(platform).empty());
+    }
 }
