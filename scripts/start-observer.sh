@@ -7,6 +7,7 @@
 START_TEXT="MySQL ist schon installiert, und der Dienst läuft"
 ID_CMD_INSTALL=101 ID_CMD_ABBRUCH=102 ID_LABEL3=103 ID_LABEL4=105
 program_pid=''
+program_out=$root/build/start-launch.out  # what the launcher says of the program's end
 shot=0
 
 # uia COMMAND ARGS...: the tool's findings, and its exit code.
@@ -26,15 +27,35 @@ screenshot() {
         echo "    screenshot: build/screenshots/start-$shot.png"
 }
 
-# Waits for the program to end; fails unless it ended by itself with exit code 0.
+# What an exit code of the program says, as software distribution reads it.
+exit_code_meaning() {
+    case $1 in
+        0) echo "installed" ;;
+        3010 | 1641) echo "installed, Windows must restart" ;;
+        1602) echo "closed without installing" ;;
+        1618) echo "another copy is running" ;;
+        1638) echo "a server is present" ;;
+        *) echo "not installed" ;;
+    esac
+}
+
+# Waits for the program to end after its window has closed.
 program_end() {
-    local _ code
+    local _
     for _ in $(seq 100); do program_alive || break; sleep 0.1; done
     program_alive && fail "the program did not end after its window closed"
     wait "$program_pid"
-    code=$?
-    [ "$code" -eq 0 ] || fail "the program ended with exit code $code (crashed?)"
-    echo "--- the program has ended (exit code 0)"
+    report_exit
+}
+
+# Prints how the program ended; fails unless it ended with one of its own exit
+# codes (a crash ends it with an exception code, 0xC0000000 or above).
+report_exit() {
+    local code
+    code=$(sed -n 's/^exit_code=//p' "$program_out" | tr -d '\r')
+    [ -n "$code" ] || fail "the program's exit code could not be read"
+    [ "$code" -lt $((0xC0000000)) ] || fail "the program crashed (exit code $(printf '0x%X' "$code"))"
+    echo "--- the program has ended (exit code $code: $(exit_code_meaning "$code"))"
 }
 
 # True when a message box was open: its text is printed, then it is answered.
@@ -85,7 +106,7 @@ follow_to_end() {
 # observe_program PROGRAM: starts it and follows it to its end.
 observe_program() {
     rm -f "$root"/build/screenshots/start-*.png
-    wine_run "$1" &
+    wine_run "$tools/launch.exe" 3600000 "$1" >"$program_out" &
     program_pid=$!
     if ! uia wait-window 20000 >/dev/null; then
         program_alive || program_end

@@ -39,11 +39,12 @@ sed 's/^set "ROOT_PASSWORD=.*"/set "ROOT_PASSWORD=demo-Passwort-1"/' examples/si
 cp "$tools/standin-server.msi" "$folder/mariadb-10.1-winx64.msi"
 program='C:\MariaDB-Installer\mariadb-installer.exe'
 
+source scripts/start-observer.sh
 if [ "$had_screen" -eq 1 ]; then
     trap - EXIT
-    wine_run "$program" || fail "the program ended with exit code $?"
+    wine_run "$tools/launch.exe" 86400000 "$program" >"$program_out"
+    report_exit
     exit 0
 fi
 
-source scripts/start-observer.sh
 observe_program "$program"

@@ -6,7 +6,7 @@
 set -u
 WINE_TESTS=$(cd "$(dirname "$0")" && pwd)
 for part in lib/checks lib/program lib/services lib/texts scenarios/window scenarios/verdicts \
-    scenarios/install_roads scenarios/template_roads; do
+    scenarios/install_roads scenarios/template_roads scenarios/unseen; do
     source "$WINE_TESTS/$part.sh"
 done
 
@@ -25,11 +25,17 @@ run_scenario button-directory-exists scenario_button_directory_exists
 run_scenario folder-with-blank scenario_folder_with_blank
 run_scenario folder-with-ampersand scenario_folder_with_ampersand
 run_scenario quit-while-waiting scenario_quit_while_waiting
+run_scenario quit-during-message-box scenario_quit_during_message_box
 run_scenario second-start-while-waiting scenario_second_start_while_waiting
 run_scenario template-installs scenario_template_installs
 run_scenario template-as-shipped scenario_template_as_shipped
 run_scenario template-without-package scenario_template_without_package
 run_scenario template-failing-package scenario_template_failing_package
 run_scenario button-failing-package scenario_button_failing_package
+run_scenario unseen-installs scenario_unseen_installs
+run_scenario unseen-failing-package scenario_unseen_failing_package
+run_scenario unseen-mysql-running scenario_unseen_mysql_running
+run_scenario unseen-mariadb-stopped scenario_unseen_mariadb_stopped
+run_scenario unseen-without-script scenario_unseen_without_script
 suite_end
 summary

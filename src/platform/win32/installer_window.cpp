@@ -42,7 +42,7 @@ void InstallerWindow::BringRunningCopyToFront() {
 
 bool InstallerWindow::Create(platform::WindowEvents& events) {
     events_ = &events;
-    background_ = UniqueBrush(::CreateSolidBrush(BackgroundColour()));
+    UniqueBrush background(::CreateSolidBrush(BackgroundColour()));
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &InstallerWindow::WindowProc;
@@ -52,9 +52,10 @@ bool InstallerWindow::Create(platform::WindowEvents& events) {
         ::LoadImageW(instance_, MAKEINTRESOURCEW(IDI_MAILBOX), IMAGE_ICON,
                      ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = background_.Get();
+    windowClass.hbrBackground = background.Get();
     windowClass.lpszClassName = kClassName;
     if (::RegisterClassExW(&windowClass) == 0) return false;
+    background_ = background.Release();  // unregistering the class deletes it
     classRegistered_ = true;
     if (::CreateWindowExW(kExStyle, kClassName, layout::kTitle, kStyle, 0, 0, 0, 0, nullptr,
                           nullptr, instance_, this) == nullptr)
@@ -65,6 +66,8 @@ bool InstallerWindow::Create(platform::WindowEvents& events) {
     WindowLayout::PlaceCentred(window_, kStyle, kExStyle, dpi);
     ::ShowWindow(window_, SW_SHOWNORMAL);
     ::UpdateWindow(window_);
+    // Where nobody can see it, the window may never be activated: decide now.
+    if (!canBeSeen_) ::PostMessageW(window_, kFormActivate, 0, 0);
     return true;
 }
 
@@ -83,8 +86,23 @@ bool InstallerWindow::CreateControls() {
 
 int InstallerWindow::RunMessageLoop() {
     MSG message{};
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        Dispatch(message);
+        EndIfQuitHeld();
+    }
     return static_cast<int>(message.wParam);
+}
+
+// A request to quit held during a handler ends the program once the handler
+// has returned and nothing keeps the window open.
+void InstallerWindow::EndIfQuitHeld() {
+    if (quitHeld_ && window_ != nullptr && events_->QueryUnload()) Destroy();
+}
+
+void InstallerWindow::HoldQuit(const MSG& message) {
+    if (quitHeld_) return;
+    quitHeld_ = true;
+    quitCode_ = static_cast<int>(message.wParam);
 }
 
 // Tab, Shift+Tab and the arrow keys move the focus as in a dialog.
@@ -100,14 +118,24 @@ void InstallerWindow::Dispatch(MSG& message) {
 bool InstallerWindow::DoEvents() {
     MSG message{};
     while (!quitHeld_ && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) {
-            quitHeld_ = true;
-            quitCode_ = static_cast<int>(message.wParam);
-            break;
-        }
-        Dispatch(message);
+        if (message.message == WM_QUIT)
+            HoldQuit(message);
+        else
+            Dispatch(message);
     }
     return !quitHeld_;
+}
+
+// Repaints only (messages sent from other threads are answered by the peek
+// itself): the window stays drawn and is not taken for hung.
+void InstallerWindow::KeepPainted() {
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
+        if (message.message == WM_QUIT)
+            HoldQuit(message);  // a quit passes every filter
+        else
+            ::DispatchMessageW(&message);
+    }
 }
 
 LRESULT CALLBACK InstallerWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -141,7 +169,7 @@ LRESULT InstallerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             ::SetBkColor(reinterpret_cast<HDC>(wParam), BackgroundColour());
-            return reinterpret_cast<LRESULT>(background_.Get());
+            return reinterpret_cast<LRESULT>(background_);
         case WM_DRAWITEM:
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
@@ -152,7 +180,7 @@ LRESULT InstallerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_DESTROY:
-            ::PostQuitMessage(quitCode_);
+            ::PostQuitMessage(quitHeld_ ? quitCode_ : events_->ExitCode());
             return 0;
         case WM_NCDESTROY: {
             const HWND window = window_;
@@ -184,7 +212,7 @@ void InstallerWindow::OnCommand(WPARAM wParam) {
 }
 
 void InstallerWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    layout_.DrawPicture(item, background_.Get());
+    layout_.DrawPicture(item, background_);
 }
 
 void InstallerWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
@@ -237,15 +265,23 @@ void InstallerWindow::SetVisible(platform::Control control, bool visible) {
     ::ShowWindow(child, visible ? SW_SHOW : SW_HIDE);
 }
 
+// The box's own loop ends on a request to quit and posts it again; it is taken
+// from the queue and held, and the box shown again until it is answered.
 void InstallerWindow::MsgBox(const std::wstring& text) {
-    ::MessageBoxW(window_, text.c_str(), layout::kTitle, MB_OK);
+    if (!canBeSeen_) return;
+    for (;;) {
+        ::MessageBoxW(window_, text.c_str(), layout::kTitle, MB_OK);
+        MSG quit{};
+        if (!::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return;
+        HoldQuit(quit);
+    }
 }
 
 void InstallerWindow::Destroy() {
     if (window_ != nullptr) ::DestroyWindow(window_);
 }
 
-// The class goes before its background brush, which the brush's owner then deletes.
+// Unregistering the class deletes its background brush.
 InstallerWindow::~InstallerWindow() {
     Destroy();
     if (classRegistered_) ::UnregisterClassW(kClassName, instance_);

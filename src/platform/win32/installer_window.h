@@ -16,7 +16,8 @@ namespace win32 {
 
 class InstallerWindow {
   public:
-    explicit InstallerWindow(HINSTANCE instance) : instance_(instance), layout_(instance) {}
+    InstallerWindow(HINSTANCE instance, bool canBeSeen)
+        : instance_(instance), layout_(instance), canBeSeen_(canBeSeen) {}
     ~InstallerWindow();
     InstallerWindow(const InstallerWindow&) = delete;
     InstallerWindow& operator=(const InstallerWindow&) = delete;
@@ -32,9 +33,13 @@ class InstallerWindow {
     void Refresh();
     void SetCaption(platform::Control control, const std::wstring& text);
     void SetVisible(platform::Control control, bool visible);
+    // Shows nothing where nobody can see the window; a request to quit while
+    // the box is open is held and the box shown again.
     void MsgBox(const std::wstring& text);
+    bool CanBeSeen() const { return canBeSeen_; }
     // False once a request to quit has arrived (see there).
     bool DoEvents();
+    void KeepPainted();
     void Destroy();
 
   private:
@@ -47,6 +52,8 @@ class InstallerWindow {
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     bool OnSetCursor(LPARAM lParam);
     void Dispatch(MSG& message);
+    void HoldQuit(const MSG& message);
+    void EndIfQuitHeld();
     HWND ControlWindow(platform::Control control) const;
 
     HINSTANCE instance_;
@@ -54,8 +61,9 @@ class InstallerWindow {
     HWND window_ = nullptr;
     platform::WindowEvents* events_ = nullptr;
     ControlWindows controls_{};
-    UniqueBrush background_;  // the class's background: outlives the registration
+    HBRUSH background_ = nullptr;  // owned by the window class once it is registered
     bool classRegistered_ = false;
+    bool canBeSeen_;
     HWND lastFocus_ = nullptr;
     bool waitCursor_ = false;
     bool quitHeld_ = false;

@@ -6,7 +6,9 @@
 #include "platform/win32/installer_window.h"
 #include "platform/win32/single_instance.h"
 #include "platform/win32/platform.h"
+#include "platform/win32/window_station.h"
 #include "services/module1.h"
+#include "window/exit_codes.h"
 #include "window/form1.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -14,12 +16,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const win32::SingleInstance running;
     if (!running.IsFirst()) {
         win32::InstallerWindow::BringRunningCopyToFront();
-        return 0;
+        return exit_code::kAlreadyRunning;
     }
-    win32::InstallerWindow window(instance);
+    win32::InstallerWindow window(instance, win32::WindowStationVisible());
     win32::Win32Platform platform(window);
     Module1 module(platform, platform, platform, platform);
     Form1 form(platform, platform, platform, module);
-    if (!window.Create(form)) return 1;
+    if (!window.Create(form)) return exit_code::kFailed;
     return window.RunMessageLoop();
 }

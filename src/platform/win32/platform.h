@@ -36,7 +36,9 @@ class Win32Platform final : public platform::Platform {
     void SetCaption(platform::Control control, const std::wstring& text) override;
     void SetVisible(platform::Control control, bool visible) override;
     void MsgBox(const std::wstring& text) override;
+    bool CanBeSeen() override;
     bool DoEvents() override;
+    void KeepPainted() override;
     void Unload() override;
 
     std::wstring FromSystemCodePage(const char* text, std::size_t length) override;

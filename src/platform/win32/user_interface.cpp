@@ -14,7 +14,9 @@ void Win32Platform::SetVisible(platform::Control control, bool visible) {
     window_.SetVisible(control, visible);
 }
 void Win32Platform::MsgBox(const std::wstring& text) { window_.MsgBox(text); }
+bool Win32Platform::CanBeSeen() { return window_.CanBeSeen(); }
 bool Win32Platform::DoEvents() { return window_.DoEvents(); }
+void Win32Platform::KeepPainted() { window_.KeepPainted(); }
 void Win32Platform::Unload() { window_.Destroy(); }
 
 }  // namespace win32

@@ -10,6 +10,7 @@ TOOLS=${WINE_TEST_TOOLS:-$WINE_REPO/build/win64/tools}
 SCREENSHOTS=$WINE_REPO/build/screenshots
 APP_DIR='C:\installer'
 UIA_ERR=$WINE_REPO/build/wine-suite-uia.err
+APP_OUT=$WINE_REPO/build/wine-suite-launch.out
 APP_PID='' APP_EXIT='' HOLD_PID=''
 
 # Text in the escaped form uia prints and expects.
@@ -74,25 +75,32 @@ app_install() {
 install_script() { cp "$1" "$(prefix_path "${2:-$APP_DIR}")/silent-install2.bat"; }
 
 # app_start [FOLDER]: starts the program in the background, from another working
-# folder, and waits for its window; the window facts are left in WINDOW. Its
-# output goes to APP_LOG when that is set, with Wine's debug channels APP_WINEDEBUG.
+# folder, through the launcher that reports its whole exit code, and waits for
+# its window; the window facts are left in WINDOW. Its output goes to APP_LOG
+# when that is set, with Wine's debug channels APP_WINEDEBUG.
 app_start() {
     local exe="${1:-$APP_DIR}\\mariadb-installer.exe"
-    (cd "$WINEPREFIX/drive_c" && WINEDEBUG=${APP_WINEDEBUG:-$WINEDEBUG} exec "$WINELOADER" "$exe" \
-        >>"${APP_LOG:-$WINE_REPO/build/wine-suite-app.log}" 2>&1) &
+    rm -f "$APP_OUT"
+    (cd "$WINEPREFIX/drive_c" && WINEDEBUG=${APP_WINEDEBUG:-$WINEDEBUG} exec "$WINELOADER" \
+        "$TOOLS/launch.exe" 600000 "$exe" 2>>"${APP_LOG:-$WINE_REPO/build/wine-suite-app.log}" |
+        tr -d '\r' >"$APP_OUT") &
     APP_PID=$! APP_EXIT=''
     WINDOW=$(uia wait-window 15000)
     check "window shown" MariaDB-Installer "$(kv title <<<"$WINDOW")"
-    [ -n "$(kv hwnd <<<"$WINDOW")" ]
+    [ -n "$(kv hwnd <<<"$WINDOW")" ] && return 0
+    if app_alive; then note "the program is still running"
+    elif app_wait_exit 0; then note "the program ended with exit code $APP_EXIT"; fi
+    return 1
 }
 
 app_alive() { [ -n "$APP_PID" ] && ps -o stat= -p "$APP_PID" | grep -qv Z; }
 
-# app_wait_exit SECONDS: true when the program ended in time; its exit code in APP_EXIT.
+# app_wait_exit SECONDS: true when the program ended in time; its whole exit
+# code in APP_EXIT, as the launcher read it.
 app_wait_exit() {
     wait_for "$1" '! app_alive' || return 1
     wait "$APP_PID"
-    APP_EXIT=$?
+    APP_EXIT=$(kv exit_code <"$APP_OUT")
     APP_PID=
 }
 
@@ -137,7 +145,8 @@ scenario_cleanup() {
 # Checks the build, a display and the prefix, and keeps the Wine session alive.
 suite_start() {
     local file missing=0
-    for file in "$PROGRAM" "$TOOLS/uia.exe" "$TOOLS/test-service.exe" "$TOOLS/standin-server.msi"; do
+    for file in "$PROGRAM" "$TOOLS/uia.exe" "$TOOLS/launch.exe" "$TOOLS/test-service.exe" \
+        "$TOOLS/standin-server.msi"; do
         [ -f "$file" ] || { echo "missing: $file" >&2; missing=1; }
     done
     if [ "$missing" -ne 0 ]; then
@@ -174,14 +183,20 @@ screenshot() {
     wine_screenshot "$out" $(kv window <<<"$WINDOW") && note "screenshot: $out"
 }
 
-# close_by UIA-COMMAND...: the window goes, with no message box, and the program ends.
+# close_by UIA-COMMAND...: the window goes, with no message box, and the program
+# ends as closed by the user without an installation.
 close_by() {
     check "$* accepted" 0 "$(uia "$@" >/dev/null; echo $?)"
     check "window gone after $*, no message box" gone "$(window_gone_within 5000)"
+    expect_exit_code 1602
+}
+
+# expect_exit_code CODE: the program ends within five seconds with CODE.
+expect_exit_code() {
     if app_wait_exit 5; then
-        check "program ended, exit code" 0 "$APP_EXIT"
+        check "program ended, exit code" "$1" "$APP_EXIT"
     else
-        check "program ended, exit code" 0 "still running$(uia msgbox-peek 0 | kv text | sed 's/^./, box: &/')"
+        check "program ended, exit code" "$1" "still running$(uia msgbox-peek 0 | kv text | sed 's/^./, box: &/')"
     fi
 }
 
@@ -195,8 +210,8 @@ expect_box() {
     check "message box has only OK" OK "$(kv buttons <<<"$box")"
 }
 
-# expect_end: after the final message, the window goes and the program ends.
+# expect_end CODE: after the final message, the window goes and the program ends with CODE.
 expect_end() {
     check "window gone after the final message" gone "$(window_gone_within 5000)"
-    if app_wait_exit 5; then check "program ended" yes yes; else check "program ended" yes no; fi
+    expect_exit_code "$1"
 }

@@ -5,15 +5,16 @@ TARGET_DIR='c:\Program Files\MariaDB 10.1'
 
 # Scenarios of the two install roads with real batch scripts beside the
 # program. Sourced by run.sh after lib.sh.
-# make_script EXIT_CODE installs|nothing: a script that notes each start (its
-# working folder, one line per run) in runs.txt beside itself, runs for about
-# five seconds, then installs (target folder and a stopped MariaDB service) or not.
+# make_script EXIT_CODE installs|nothing [SECONDS]: a script that notes each
+# start (its working folder, one line per run) in runs.txt beside itself, runs
+# for about SECONDS (five unless given), then installs (target folder and a
+# stopped MariaDB service) or not.
 make_script() {
     local script=$WINE_REPO/build/wine-suite-script.bat
     {
         echo '@echo off'
         echo 'cd>>"%~dp0runs.txt"'
-        echo 'ping -n 6 127.0.0.1 >nul'
+        echo "ping -n $((${3:-5} + 1)) 127.0.0.1 >nul"
         if [ "$2" = installs ]; then
             echo "mkdir \"$TARGET_DIR\""
             echo "sc create MariaDB binPath= $TEST_SERVICE >nul"
@@ -53,7 +54,7 @@ scenario_automatic_installs() {
     app_start || return
     check_running_state 0
     expect_box "$INSTALLED_AUTOMATICALLY"
-    expect_end
+    expect_end 0
     check "script started exactly once" 1 "$(runs_count)"
     check "script ran in the program's folder" 'C:\installer' "$(script_runs | head -n 1)"
     check "target folder made by the script" yes "$([ -d "$(prefix_path "$TARGET_DIR")" ] && echo yes)"
@@ -66,7 +67,7 @@ scenario_automatic_installs_nothing() {
     app_start || return
     check "wait label shown while the script runs" 1 "$(uia wait-visible 103 1 10000 | kv visible)"
     expect_box "$NOT_INSTALLED"
-    expect_end
+    expect_end 1603
     check "script started exactly once" 1 "$(runs_count)"
 }
 
@@ -75,7 +76,7 @@ scenario_automatic_without_script() {
     app_start || return
     expect_box "${FILE_NOT_FOUND}C:\\installer\\silent-install2.bat"
     expect_box "$NOT_INSTALLED"
-    expect_end
+    expect_end 1603
 }
 
 scenario_button_installs() {
@@ -87,7 +88,7 @@ scenario_button_installs() {
     uia click 101 >/dev/null
     check_running_state 1
     expect_box "$INSTALLED_ON_REQUEST"
-    expect_end
+    expect_end 0
     check "script started exactly once" 1 "$(runs_count)"
     target_clear
 }
@@ -100,41 +101,45 @@ scenario_button_directory_exists() {
     app_start || return
     uia click 101 >/dev/null
     expect_box "$DIRECTORY_EXISTS"
-    expect_end
+    expect_end 1603
     check "script not started" 0 "$(runs_count)"
     target_clear
 }
 
-# program_folder_scenario FOLDER: the automatic road from a folder whose name
-# cmd.exe would otherwise split or misread.
+# program_folder_scenario FOLDER SCRIPT_CODE: the automatic road from a folder
+# whose name cmd.exe would otherwise split or misread, with a script that
+# installs and ends with SCRIPT_CODE.
 program_folder_scenario() {
     target_clear
     app_install "$1"
-    install_script "$(make_script 0 installs)" "$1"
+    install_script "$(make_script "$2" installs)" "$1"
     app_start "$1" || return
     expect_box "$INSTALLED_AUTOMATICALLY"
-    expect_end
+    expect_end "$3"
     check "script started exactly once" 1 "$(runs_count "$1")"
     check "script ran in the program's folder" "$1" "$(script_runs "$1" | head -n 1)"
     rm -rf "$(prefix_path "$1")"
     target_clear
 }
 
-scenario_folder_with_blank() { program_folder_scenario 'C:\Mein Installer'; }
+scenario_folder_with_blank() { program_folder_scenario 'C:\Mein Installer' 0 0; }
 
-scenario_folder_with_ampersand() { program_folder_scenario 'C:\R&D'; }
+# The script's request for a restart is passed on.
+scenario_folder_with_ampersand() { program_folder_scenario 'C:\R&D' 3010 3010; }
 
 # A second start while the script runs brings the running window forward and
 # ends by itself: one window, one run of the script.
-# A request to quit during the wait is held: the script is awaited, the final
+# A request to quit during the wait is held: the window stays drawn and answers
+# (longer than the tool waits for an answer), the script is awaited, the final
 # message is seen, and the program then ends with the requested exit code.
 scenario_quit_while_waiting() {
     target_clear
-    install_script "$(make_script 0 nothing)"
+    install_script "$(make_script 0 nothing 12)"
     app_start || return
     check "wait label shown while the script runs" 1 "$(uia wait-visible 103 1 10000 | kv visible)"
     check "quit request posted" WM_QUIT "$(uia post-quit 7 | kv posted)"
     check "no message box after the quit request" none "$(msgbox_within 1000)"
+    check "window answers while the quit is held" 20 "$(uia ping 20 | kv count)"
     check "wait label still shown" 1 "$(uia visible 103 | kv visible)"
     expect_box "$NOT_INSTALLED"
     check "window gone after the final message" gone "$(window_gone_within 5000)"
@@ -142,15 +147,31 @@ scenario_quit_while_waiting() {
     check "script started exactly once" 1 "$(runs_count)"
 }
 
+# A request to quit while a message box is open: the box stays until it is
+# answered, the road goes on, and the program then ends with the requested code.
+scenario_quit_during_message_box() {
+    target_clear
+    app_start || return
+    check "first box open" "$(uia_escape "${FILE_NOT_FOUND}C:\installer\silent-install2.bat")" \
+        "$(uia msgbox-peek 10000 | kv text)"
+    check "quit request posted" WM_QUIT "$(uia post-quit 9 | kv posted)"
+    sleep 1
+    check "window still open after the quit request" 1 "$(uia count-windows | kv count)"
+    expect_box "${FILE_NOT_FOUND}C:\installer\silent-install2.bat"
+    expect_box "$NOT_INSTALLED"
+    expect_end 9
+}
+
 scenario_second_start_while_waiting() {
     target_clear
     install_script "$(make_script 0 nothing)"
     app_start || return
     check "wait label shown while the script runs" 1 "$(uia wait-visible 103 1 10000 | kv visible)"
-    (cd "$WINEPREFIX/drive_c" && timeout 20 "$WINELOADER" 'C:\installer\mariadb-installer.exe')
-    check "second start ended by itself, exit code" 0 "$?"
+    check "second start ended by itself, exit code" 1618 \
+        "$(cd "$WINEPREFIX/drive_c" && "$WINELOADER" "$TOOLS/launch.exe" 20000 \
+            'C:\installer\mariadb-installer.exe' | tr -d '\r' | kv exit_code)"
     check "one window" 1 "$(uia count-windows | kv count)"
     expect_box "$NOT_INSTALLED"
-    expect_end
+    expect_end 1603
     check "script started exactly once" 1 "$(runs_count)"
 }

@@ -1,0 +1,18 @@
+#include "platform/win32/window_station.h"
+
+#include <windows.h>
+
+namespace win32 {
+
+// A station whose flags cannot be read counts as visible: the window then
+// behaves as it always has.
+bool WindowStationVisible() {
+    USEROBJECTFLAGS flags{};
+    const HWINSTA station = ::GetProcessWindowStation();  // not to be closed
+    if (station == nullptr ||
+        !::GetUserObjectInformationW(station, UOI_FLAGS, &flags, sizeof flags, nullptr))
+        return true;
+    return (flags.dwFlags & WSF_VISIBLE) != 0;
+}
+
+}  // namespace win32

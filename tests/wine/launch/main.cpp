@@ -1,0 +1,104 @@
+// Starts a program, waits for its end and prints its whole exit code, which a
+// Unix parent of Wine would see cut to eight bits. With --unseen the program
+// starts where nobody can see its windows, as software distribution starts it
+// under SYSTEM: on a desktop of a window station of its own, which is not
+// visible. Prints key=value lines:
+//   station_visible=0|1   with --unseen: WSF_VISIBLE of the station it made
+//   exit_code=N, ms=N     when the program ended in time
+//   timed_out=1           when it did not; it is then ended
+// Exit code 0 when the program ended in time, 1 otherwise, 2 on wrong usage.
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+#include "platform/win32/unique_handles.h"
+
+namespace {
+
+struct StationTraits {
+    using Type = HWINSTA;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type station) { ::CloseWindowStation(station); }
+};
+
+struct DesktopTraits {
+    using Type = HDESK;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type desktop) { ::CloseDesktop(desktop); }
+};
+
+using UniqueStation = win32::Unique<StationTraits>;
+using UniqueDesktop = win32::Unique<DesktopTraits>;
+
+constexpr wchar_t kStation[] = L"LaunchUnseenStation";
+constexpr wchar_t kDesktop[] = L"Default";
+
+int Fail(const char* what) {
+    const DWORD error = ::GetLastError();
+    std::fprintf(stderr, "launch: %s failed, error %lu\n", what, error);
+    return 1;
+}
+
+bool Visible(HWINSTA station) {
+    USEROBJECTFLAGS flags{};
+    ::GetUserObjectInformationW(station, UOI_FLAGS, &flags, sizeof flags, nullptr);
+    return (flags.dwFlags & WSF_VISIBLE) != 0;
+}
+
+// A desktop is made on the calling process's station: switch there and back.
+UniqueDesktop MakeDesktopOn(HWINSTA station) {
+    const HWINSTA own = ::GetProcessWindowStation();  // not to be closed
+    if (!::SetProcessWindowStation(station)) return UniqueDesktop();
+    UniqueDesktop desktop(::CreateDesktopW(kDesktop, nullptr, nullptr, 0, GENERIC_ALL, nullptr));
+    const win32::LastErrorKeeper keeper;
+    ::SetProcessWindowStation(own);
+    return desktop;
+}
+
+int Launch(DWORD timeoutMs, const std::wstring& program, wchar_t* desktop) {
+    std::wstring line = L"\"" + program + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.lpDesktop = desktop;
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &started))
+        return Fail("CreateProcess");
+    const win32::UniqueHandle process(started.hProcess), thread(started.hThread);
+    const ULONGLONG begin = ::GetTickCount64();
+    if (::WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0) {
+        ::TerminateProcess(process.Get(), 1);
+        std::printf("timed_out=1\n");
+        return 1;
+    }
+    DWORD code = 0;
+    ::GetExitCodeProcess(process.Get(), &code);
+    std::printf("exit_code=%lu\nms=%llu\n", code, ::GetTickCount64() - begin);
+    return 0;
+}
+
+int LaunchUnseen(DWORD timeoutMs, const std::wstring& program) {
+    const UniqueStation station(::CreateWindowStationW(kStation, 0, WINSTA_ALL_ACCESS, nullptr));
+    if (!station) return Fail("CreateWindowStation");
+    const UniqueDesktop desktop = MakeDesktopOn(station.Get());
+    if (!desktop) return Fail("CreateDesktop");
+    std::printf("station_visible=%d\n", Visible(station.Get()) ? 1 : 0);
+    std::wstring where = std::wstring(kStation) + L"\\" + kDesktop;
+    return Launch(timeoutMs, program, where.data());
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const bool unseen = argc > 1 && std::wcscmp(argv[1], L"--unseen") == 0;
+    if (unseen) --argc, ++argv;
+    wchar_t* end = nullptr;
+    const unsigned long timeoutMs = argc == 3 ? std::wcstoul(argv[1], &end, 10) : 0;
+    if (argc != 3 || end == argv[1] || *end != L'\0') {
+        std::fprintf(stderr, "usage: launch [--unseen] TIMEOUT_MS PROGRAM\n");
+        return 2;
+    }
+    return unseen ? LaunchUnseen(timeoutMs, argv[2]) : Launch(timeoutMs, argv[2], nullptr);
+}
