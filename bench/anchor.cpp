@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/phase_marks.h"
 #include "platform/win32/unique_handles.h"
 #include "services/verdict_texts.h"
 
@@ -74,7 +75,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             }
             break;
         case kScan:
+            win32::MarkPhase("first activation");
             ::SetDlgItemTextW(window, kVerdictId, Verdict());
+            win32::MarkPhase("verdict");
             return 0;
         case WM_DESTROY:
             ::PostQuitMessage(0);
@@ -86,6 +89,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    win32::MarkPhase("entered");
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = &WindowProc;
@@ -98,9 +102,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         ::CreateWindowExW(0, kClassName, L"Anchor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                           CW_USEDEFAULT, 640, 320, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) return 1;
+    win32::MarkPhase("window created");
     ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 8, 8, 600, 120, window,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kVerdictId)), instance, nullptr);
+    win32::MarkPhase("controls and fonts");
     ::ShowWindow(window, SW_SHOWNORMAL);
+    win32::MarkPhase("shown");
     MSG message{};
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) ::DispatchMessageW(&message);
     return static_cast<int>(message.wParam);

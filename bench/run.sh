@@ -4,7 +4,8 @@
 #   10 s, and message round trips during that wait;
 # - time from process start to the verdict, the program against the anchor (a
 #   bare window with the program's manifest running the same enumeration), in
-#   alternating starts, with the services of a new prefix and with 3000 more.
+#   alternating starts, with the services of a new prefix and with 3000 more;
+# - where that time goes: builds of both with marks of their start-up phases.
 # Prints figures; asserts nothing.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -25,7 +26,8 @@ source tests/wine/lib/texts.sh
 uia() { wine_run "$tools/uia.exe" "$@" | tr -d '\r'; }
 folder=$WINEPREFIX/drive_c/bench
 mkdir -p "$folder"
-cp build/win64/mariadb-installer.exe "$tools/bench-anchor.exe" "$folder/"
+cp build/win64/mariadb-installer.exe "$tools/bench-anchor.exe" "$tools/mariadb-installer-phases.exe" \
+    "$tools/bench-anchor-phases.exe" "$folder/"
 # Keeps the Wine session, services.exe among it, alive between the starts.
 wine_run "$tools/uia.exe" hold 3600000 >/dev/null 2>&1 &
 
@@ -59,21 +61,23 @@ wait_run() {
     uia ping 300 | awk -F= '/^(median_us|max_us)=/ { printf "  message round trip %s: %s us\n", $1 == "max_us" ? "slowest" : "median", $2 }'
     uia msgbox 30000 >/dev/null
     uia wait-gone 10000 >/dev/null
-    wait "$app"
+    wait "$app" || true  # the script installs nothing: 1603
 }
 
-# start_ms EXE CLASS: milliseconds from the process start to the verdict in control 105.
+# start_ms EXE CLASS [MARKS]: milliseconds from the process start to the verdict
+# in control 105; the program's phase marks (standard error) go to MARKS.
 start_ms() {
     local t0 t1
     t0=$(date +%s%N)
-    wine_run "C:\\bench\\$1" &
+    echo "start $((t0 / 1000))" >"${3:-/dev/null}"
+    wine_run "C:\\bench\\$1" 2>>"${3:-/dev/null}" &
     UIA_WINDOW_CLASS=$2 uia wait-window 20000 >/dev/null
     UIA_WINDOW_CLASS=$2 uia wait-text 105 "$MARIADB_STOPPED" 120000 >/dev/null
     t1=$(date +%s%N)
     echo $(((t1 - t0) / 1000000))
     UIA_WINDOW_CLASS=$2 uia close >/dev/null
     UIA_WINDOW_CLASS=$2 uia wait-gone 10000 >/dev/null
-    wait $!
+    wait $! || true  # closed by the user: 1602
 }
 
 median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
@@ -91,10 +95,40 @@ start_to_verdict() {
         "${program[*]}" "${anchor[*]}"
 }
 
+
+# The marks of one start as "phase<TAB>ms since the start was asked for" lines.
+marks_ms() {
+    awk '$1 == "start" { t0 = $2 } $1 == "phase" { t = $NF; $1 = ""; $NF = ""; gsub(/^ +| +$/, "");
+        printf "%s\t%.1f\n", $0, (t - t0) / 1000 }' "$1"
+}
+
+# Median of each phase over the starts, program against anchor.
+phases() {
+    local run marks=$root/build/bench-marks.txt all_p=$root/build/bench-phases-program.txt
+    local all_a=$root/build/bench-phases-anchor.txt
+    : >"$all_p"
+    : >"$all_a"
+    for run in $(seq "$starts"); do
+        start_ms mariadb-installer-phases.exe MariaDBInstallerWindow "$marks" >/dev/null
+        marks_ms "$marks" >>"$all_p"
+        start_ms bench-anchor-phases.exe InstallerBenchAnchor "$marks" >/dev/null
+        marks_ms "$marks" >>"$all_a"
+    done
+    printf '  %-20s %9s %9s\n' phase program anchor
+    local phase
+    for phase in entered "window created" "controls and fonts" shown "first activation" verdict; do
+        printf '  %-20s %6s ms %6s ms\n' "$phase" \
+            "$(median $(awk -F'\t' -v p="$phase" '$1 == p { print $2 }' "$all_p"))" \
+            "$(median $(awk -F'\t' -v p="$phase" '$1 == p { print $2 }' "$all_a"))"
+    done
+}
+
 echo "== while the installation script runs"
 wait_run
 echo "== start to verdict, median of $starts alternating starts each"
 wine_run sc create MariaDB binPath= 'C:\nothing.exe' >/dev/null
 start_to_verdict "services of a new prefix:"
+echo "== phases of the start (ms after the start was asked for), median of $starts starts each"
+phases
 wine_run "$tools/register-services.exe" create Bench 3000 | tr -d '\r'
 start_to_verdict "with 3000 extra services:"

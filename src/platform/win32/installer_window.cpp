@@ -2,6 +2,7 @@
 
 #include "platform/failure.h"
 #include "platform/win32/dpi.h"
+#include "platform/win32/phase_marks.h"
 
 namespace win32 {
 namespace {
@@ -60,12 +61,14 @@ bool InstallerWindow::Create(platform::WindowEvents& events) {
     if (::CreateWindowExW(kExStyle, kClassName, layout::kTitle, kStyle, 0, 0, 0, 0, nullptr,
                           nullptr, instance_, this) == nullptr)
         return false;
+    MarkPhase("window created");
     if (!CreateControls()) return false;
     const UINT dpi = DpiForWindow(window_);
     layout_.Apply(controls_, dpi);
     WindowLayout::PlaceCentred(window_, kStyle, kExStyle, dpi);
-    ::ShowWindow(window_, SW_SHOWNORMAL);
-    ::UpdateWindow(window_);
+    MarkPhase("controls and fonts");
+    ::ShowWindow(window_, SW_SHOWNORMAL);  // painted on its first activation, before the scan
+    MarkPhase("shown");
     // Where nobody can see it, the window may never be activated: decide now.
     if (!canBeSeen_) ::PostMessageW(window_, kFormActivate, 0, 0);
     return true;
@@ -157,6 +160,7 @@ LRESULT InstallerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             OnActivate(wParam);
             return 0;
         case kFormActivate:
+            MarkPhase("first activation");
             ::RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
             events_->Form_Activate();
             return 0;
@@ -244,10 +248,10 @@ void InstallerWindow::SetMousePointer(platform::MousePointer pointer) {
         ::SetCursor(::LoadCursorW(nullptr, waitCursor_ ? IDC_WAIT : IDC_ARROW));
 }
 
+// Paints at once whatever is not drawn yet; what is drawn stays as it is.
 void InstallerWindow::Refresh() {
     if (window_ == nullptr) return;
-    ::RedrawWindow(window_, nullptr, nullptr,
-                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ::RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void InstallerWindow::SetCaption(platform::Control control, const std::wstring& text) {
@@ -256,6 +260,7 @@ void InstallerWindow::SetCaption(platform::Control control, const std::wstring& 
         throw platform::Failure(static_cast<int32_t>(error),
                                 L"Die Beschriftung konnte nicht gesetzt werden");
     }
+    MarkPhase("verdict");
 }
 
 void InstallerWindow::SetVisible(platform::Control control, bool visible) {

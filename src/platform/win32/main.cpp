@@ -4,6 +4,7 @@
 
 #include "platform/win32/dll_search.h"
 #include "platform/win32/installer_window.h"
+#include "platform/win32/phase_marks.h"
 #include "platform/win32/single_instance.h"
 #include "platform/win32/platform.h"
 #include "platform/win32/window_station.h"
@@ -12,6 +13,7 @@
 #include "window/form1.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    win32::MarkPhase("entered");
     win32::RestrictDllSearchToSystem32();
     const win32::SingleInstance running;
     if (!running.IsFirst()) {

@@ -87,14 +87,20 @@ void WindowLayout::DrawPicture(const DRAWITEMSTRUCT& item, HBRUSH background) co
 }
 
 // The bitmap at its own size, scaled by the window's DPI: it fills the control.
+// At its own size (96 DPI) it is copied as it is, without the slower stretch.
 void WindowLayout::DrawBitmap(HDC dc, HBITMAP bitmap, const RECT& area) const {
     BITMAP size{};
     ::GetObjectW(bitmap, sizeof size, &size);
     const UniqueMemoryDc source(::CreateCompatibleDC(dc));
     const SelectionScope selection(source.Get(), bitmap);
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width == size.bmWidth && height == size.bmHeight) {
+        ::BitBlt(dc, area.left, area.top, width, height, source.Get(), 0, 0, SRCCOPY);
+        return;
+    }
     ::SetStretchBltMode(dc, HALFTONE);
-    ::StretchBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top,
-                 source.Get(), 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    ::StretchBlt(dc, area.left, area.top, width, height, source.Get(), 0, 0, size.bmWidth,
+                 size.bmHeight, SRCCOPY);
 }
 
 }  // namespace win32
