@@ -21,7 +21,7 @@ trap 'wine_stop; wine_display_stop' EXIT
 wine_session_start "$prefix"
 
 tools=$root/build/win64/tools
-starts=${BENCH_STARTS:-7}
+starts=${BENCH_STARTS:-15}
 source tests/wine/lib/texts.sh
 uia() { wine_run "$tools/uia.exe" "$@" | tr -d '\r'; }
 folder=$WINEPREFIX/drive_c/bench
