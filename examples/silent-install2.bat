@@ -1,30 +1,108 @@
 @echo off
-rem Silent installation of the MariaDB 10.1 server, started by the installer
-rem window from the folder it lies in. Put this script, the installer program
-rem and the MariaDB 10.1 MSI package into one folder, fill in the root
-rem password below, and adjust the package name if yours differs.
-setlocal
+rem ===========================================================================
+rem  silent-install2.bat - stille Installation des Datenbankservers MariaDB 10.1
+rem
+rem  mariadb-installer.exe startet dieses Skript aus seinem eigenen Ordner und
+rem  wartet auf sein Ende. Das Skript laesst sich auch allein verteilen und
+rem  starten (etwa ueber die Softwareverteilung); es braucht Administratorrechte.
+rem
+rem  Exit-Codes:
+rem     0     installiert
+rem     3010  installiert; Windows muss neu gestartet werden (von msiexec)
+rem     1641  installiert; msiexec hat den Neustart eingeleitet
+rem     1619  kein MSI-Paket gefunden
+rem     1     ROOT_PASSWORD ist leer
+rem     2     mehrere Pakete mariadb-10.1*.msi gefunden und PACKAGE ist leer
+rem     3     ROOT_PASSWORD enthaelt ein Anfuehrungszeichen
+rem     sonst der Exit-Code von msiexec (z. B. 1603: Installation gescheitert;
+rem           nachschlagen mit "net helpmsg <Nummer>")
+rem ===========================================================================
+setlocal DisableDelayedExpansion
 
-rem The MSI package lying beside this script.
-set "PACKAGE=%~dp0mariadb-10.1-winx64.msi"
-rem Verbose msiexec log, written beside this script.
-set "LOGFILE=%~dp0mariadb-install.log"
-rem Target folder; the installer window checks that it does not exist yet.
-set "TARGET=c:\Program Files\MariaDB 10.1"
-rem Name of the Windows service that runs the server.
-set "SERVICE=MariaDB"
-rem Password of the database user root: fill in before use.
+rem --- Einstellungen ----------------------------------------------------------
+
+rem Kennwort des Datenbankbenutzers root (Pflicht). Es steht zwischen den
+rem Anfuehrungszeichen, genau wie es lautet; Leerzeichen und die Zeichen
+rem & ^ ! ( ) duerfen darin vorkommen. Ein Prozentzeichen wird als %% geschrieben
+rem (aus Pro%%zent wird Pro%zent). Ein Anfuehrungszeichen ist nicht moeglich.
 set "ROOT_PASSWORD="
 
-if not exist "%PACKAGE%" (
-    echo MSI-Paket nicht gefunden: %PACKAGE%
-    exit /b 1619
-)
-if "%ROOT_PASSWORD%"=="" (
-    echo Bitte zuerst ROOT_PASSWORD in %~nx0 eintragen.
-    exit /b 1
-)
+rem MSI-Paket. Leer gelassen nimmt das Skript das eine Paket mariadb-10.1*.msi
+rem neben sich (etwa mariadb-10.1.48-winx64.msi). Ein Dateiname neben dem
+rem Skript oder ein vollstaendiger Pfad hier geht vor.
+set "PACKAGE="
 
-msiexec /i "%PACKAGE%" /qn /l*v "%LOGFILE%" INSTALLDIR="%TARGET%" SERVICENAME=%SERVICE% PASSWORD="%ROOT_PASSWORD%"
-rem Pass msiexec's exit code on (0 success, 3010 success with restart needed).
-exit /b %ERRORLEVEL%
+rem Zielordner; mariadb-installer.exe prueft vorher, dass er nicht existiert.
+set "TARGET=c:\Program Files\MariaDB 10.1"
+
+rem Name des Windows-Dienstes, unter dem der Server laeuft.
+set "SERVICE=MariaDB"
+
+rem --- Ab hier nichts mehr aendern -------------------------------------------
+
+if defined PACKAGE goto :named_package
+rem Gesucht wird im Ordner des Skripts selbst (pushd bindet auch eine
+rem Freigabe als Laufwerk ein), das Suchmuster steht ohne Pfad.
+set "FOUND=0"
+pushd "%~dp0"
+for %%F in (mariadb-10.1*.msi) do (
+    set /a FOUND+=1
+    set "PACKAGE=%%~fF"
+)
+popd
+if %FOUND%==0 goto :no_package
+if not %FOUND%==1 goto :several_packages
+goto :password
+
+:named_package
+if exist "%~dp0%PACKAGE%" set "PACKAGE=%~dp0%PACKAGE%"
+if not exist "%PACKAGE%" goto :package_missing
+
+:password
+if not defined ROOT_PASSWORD goto :no_password
+rem Ein Anfuehrungszeichen im Kennwort wuerde die Befehlszeile von msiexec
+rem zerteilen. Es wird einmal entfernt und einmal ersetzt: nur wenn eines
+rem vorkommt, unterscheiden sich die beiden Ergebnisse.
+set "UNQUOTED=%ROOT_PASSWORD:"=%"
+set "MARKED=%ROOT_PASSWORD:"=_%"
+if not "%UNQUOTED%"=="%MARKED%" goto :quote_in_password
+
+rem Das Protokoll traegt den Computernamen, damit viele Computer in einen
+rem gemeinsamen Ordner schreiben koennen. Ist der Ordner des Skripts nicht
+rem beschreibbar (Freigabe nur zum Lesen), kommt es nach %TEMP%.
+set "LOGFILE=%~dp0mariadb-install-%COMPUTERNAME%.log"
+copy /y nul "%LOGFILE%" >nul 2>nul
+if errorlevel 1 set "LOGFILE=%TEMP%\mariadb-install-%COMPUTERNAME%.log"
+echo Installiere "%PACKAGE%"
+echo Protokoll von msiexec: "%LOGFILE%"
+
+rem /norestart: Windows Installer startet den Computer nie von sich aus neu;
+rem ein noetiger Neustart kommt als Exit-Code 3010 zurueck.
+msiexec /i "%PACKAGE%" /qn /norestart /l*v "%LOGFILE%" INSTALLDIR="%TARGET%" SERVICENAME="%SERVICE%" PASSWORD="%ROOT_PASSWORD%"
+set "RESULT=%ERRORLEVEL%"
+echo msiexec endete mit %RESULT%.
+exit /b %RESULT%
+
+:no_password
+echo Bitte zuerst das Kennwort bei ROOT_PASSWORD in "%~nx0" eintragen.
+exit /b 1
+
+:quote_in_password
+echo Das Kennwort bei ROOT_PASSWORD enthaelt ein Anfuehrungszeichen (").
+echo msiexec kann es so nicht uebernehmen; bitte ein anderes Kennwort waehlen.
+exit /b 3
+
+:no_package
+echo Kein MSI-Paket gefunden: "%~dp0mariadb-10.1*.msi"
+exit /b 1619
+
+:several_packages
+echo Mehrere MSI-Pakete gefunden; bitte eines bei PACKAGE in "%~nx0" eintragen:
+pushd "%~dp0"
+for %%F in (mariadb-10.1*.msi) do echo     "%%~nxF"
+popd
+exit /b 2
+
+:package_missing
+echo MSI-Paket nicht gefunden: "%PACKAGE%"
+exit /b 1619

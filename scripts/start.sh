@@ -36,7 +36,7 @@ mkdir -p "$folder"
 cp build/win64/mariadb-installer.exe "$folder/"
 sed 's/^set "ROOT_PASSWORD=.*"/set "ROOT_PASSWORD=demo-Passwort-1"/' examples/silent-install2.bat \
     >"$folder/silent-install2.bat"
-cp "$tools/standin-server.msi" "$folder/mariadb-10.1-winx64.msi"
+cp "$tools/standin-server.msi" "$folder/mariadb-10.1.48-winx64.msi"  # the official name
 program='C:\MariaDB-Installer\mariadb-installer.exe'
 
 source scripts/start-observer.sh

@@ -135,8 +135,10 @@ stray_kill() {
     done
 }
 
-# Leaves the prefix as a scenario found it: no program, no stray process, no test service.
+# Leaves the prefix as a scenario found it: no program, no stray process, no
+# test service, no read-only program folder.
 scenario_cleanup() {
+    chattr -i "$(prefix_path "$APP_DIR")" 2>/dev/null
     app_kill
     stray_kill
     svc_clear
@@ -154,6 +156,7 @@ suite_start() {
         exit 2
     fi
     wine_stop  # a cut-off run's server may still hold the old prefix
+    chattr -i "$(prefix_path "$APP_DIR")" 2>/dev/null  # a cut-off run's read-only folder
     rm -rf "$WINEPREFIX"
     wine_session_start "$WINEPREFIX" || exit 2
     mkdir -p "$(prefix_path 'C:\tools')" "$SCREENSHOTS"

@@ -2,16 +2,49 @@
 # packages, installed or refused by Wine's msiexec. Sourced by run.sh after
 # install_roads.sh.
 
-# template_place PASSWORD PACKAGE|-: the administrators' template beside the
+PACKAGE_NAME=mariadb-10.1.48-winx64.msi  # as the official packages are named
+RECORD_KEY='HKLM\Software\StandIn Database Server'
+
+# template_set NAME VALUE: the setting NAME of the template beside the program.
+template_set() {
+    local script
+    script=$(prefix_path "$APP_DIR")/silent-install2.bat
+    awk -v name="$1" -v value="$2" '
+        index($0, "set \"" name "=") == 1 { print "set \"" name "=" value "\"\r"; next } { print }' \
+        "$script" >"$script.new" && mv "$script.new" "$script"
+}
+
+# template_place PASSWORD PACKAGE|- [NAME]: the administrators' template beside the
 # program, its root password set to PASSWORD, and the stand-in package PACKAGE
-# (- for none), with no target folder yet.
+# (- for none) as NAME; no target folder, and nothing recorded by a package yet.
 template_place() {
     target_clear
     echo MariaDB >>"$SERVICES_MADE"
-    sed "s/^set \"ROOT_PASSWORD=.*\"/set \"ROOT_PASSWORD=$1\"/" "$WINE_REPO/examples/silent-install2.bat" \
-        >"$(prefix_path "$APP_DIR")/silent-install2.bat"
-    [ "$2" = - ] || cp "$TOOLS/$2" "$(prefix_path "$APP_DIR")/mariadb-10.1-winx64.msi"
+    wine_run reg delete "$RECORD_KEY" /f >/dev/null 2>&1
+    cp "$WINE_REPO/examples/silent-install2.bat" "$(prefix_path "$APP_DIR")/silent-install2.bat"
+    template_set ROOT_PASSWORD "$1"
+    [ "$2" = - ] || cp "$TOOLS/$2" "$(prefix_path "$APP_DIR")/${3:-$PACKAGE_NAME}"
 }
+
+# The password the stand-in package received, as it recorded it.
+recorded_password() {
+    wine_run reg query "$RECORD_KEY" /v Password 2>/dev/null | tr -d '\r' |
+        sed -n 's/^ *Password *REG_SZ *//p'
+}
+
+installed() { [ -f "$(prefix_path "$TARGET_DIR")/bin/standin-server.exe" ] && echo yes || echo no; }
+
+# script_run: the template alone, as software distribution may start it; its
+# output in SCRIPT_OUT, its whole exit code in SCRIPT_EXIT.
+script_run() {
+    SCRIPT_OUT=$(cd "$WINEPREFIX/drive_c" && "$WINELOADER" "$TOOLS/launch.exe" 60000 \
+        "$APP_DIR\\silent-install2.bat" 2>/dev/null | tr -d '\r')
+    SCRIPT_EXIT=$(kv exit_code <<<"$SCRIPT_OUT")
+    sed 's/^/# script: /' <<<"$SCRIPT_OUT"
+}
+
+# printed TEXT: whether the script's output holds TEXT.
+printed() { grep -qF -- "$1" <<<"$SCRIPT_OUT" && echo yes || echo no; }
 
 # template_scenario PASSWORD PACKAGE|- FINAL_MESSAGE|- [EXIT_CODE]: starts the
 # program beside the administrators' template, its root password set to PASSWORD,
@@ -25,14 +58,17 @@ template_scenario() {
     expect_end "$4"
 }
 
-# The package installed into the script's target and started its service.
+# The package under its versioned name, found by the template, installed into
+# the script's target with the password as written, and its service started.
 scenario_template_installs() {
     template_scenario 'demo-Passwort-1' standin-server.msi "$INSTALLED_AUTOMATICALLY" 0
     check "service MariaDB" RUNNING "$(svc_state MariaDB)"
-    check "server program in the target folder" yes \
-        "$([ -f "$(prefix_path "$TARGET_DIR")/bin/standin-server.exe" ] && echo yes)"
-    check "msiexec log beside the script" yes \
-        "$(grep -q -a -i 'standin' "$(prefix_path "$APP_DIR")/mariadb-install.log" 2>/dev/null && echo yes)"
+    check "server program in the target folder" yes "$(installed)"
+    check "password as written" demo-Passwort-1 "$(recorded_password)"
+    local computer
+    computer=$(wine_run cmd /c echo %COMPUTERNAME% 2>/dev/null | tr -d '\r')
+    check "msiexec log beside the script, with the computer's name" yes \
+        "$(grep -q -a -i 'standin' "$(prefix_path "$APP_DIR")/mariadb-install-$computer.log" 2>/dev/null && echo yes)"
     target_clear
 }
 
@@ -46,6 +82,7 @@ template_refuses() {
 
 # The script's own codes are passed on: no password, no package, msiexec's failure.
 scenario_template_as_shipped() { template_refuses '' standin-server.msi 1; }
+
 
 scenario_template_without_package() { template_refuses 'demo-Passwort-1' - 1619; }
 
@@ -62,4 +99,59 @@ scenario_button_failing_package() {
     expect_box "$NOT_INSTALLED"
     expect_end 1603
     check "no target folder" no "$([ -e "$(prefix_path "$TARGET_DIR")" ] && echo yes || echo no)"
+}
+
+# The template alone: blanks and & ^ ! ( ) in the password reach msiexec as
+# written. How a percent sign is written (%%) is not checked here: Wine's cmd
+# expands percent signs differently from Windows'.
+scenario_template_special_password() {
+    template_place 'Kenn wort&^!()x' standin-server.msi
+    script_run
+    check "exit code" 0 "$SCRIPT_EXIT"
+    check "password as written" 'Kenn wort&^!()x' "$(recorded_password)"
+    target_clear
+}
+
+# A double quote cannot be passed to msiexec: refused, nothing installed.
+scenario_template_quote_in_password() {
+    template_place 'ab"cd' standin-server.msi
+    script_run
+    check "exit code" 3 "$SCRIPT_EXIT"
+    check "says why" yes "$(printed 'enthaelt ein Anfuehrungszeichen')"
+    check "nothing installed" no "$(installed)"
+}
+
+# Two packages and no choice: both named, nothing installed; a PACKAGE set by
+# the administrator then wins.
+scenario_template_several_packages() {
+    template_place 'demo-Passwort-1' standin-server-failing.msi
+    cp "$TOOLS/standin-server.msi" "$(prefix_path "$APP_DIR")/mariadb-10.1.48-win32.msi"
+    script_run
+    check "exit code" 2 "$SCRIPT_EXIT"
+    check "names the first" yes "$(printed '"mariadb-10.1.48-win32.msi"')"
+    check "names the second" yes "$(printed "\"$PACKAGE_NAME\"")"
+    check "nothing installed" no "$(installed)"
+    template_set PACKAGE mariadb-10.1.48-win32.msi
+    script_run
+    check "exit code with PACKAGE set" 0 "$SCRIPT_EXIT"
+    check "installed with PACKAGE set" yes "$(installed)"
+    target_clear
+}
+
+# From a folder nobody may write to (a share read only), the log goes to %TEMP%
+# and the script says so.
+scenario_template_read_only_folder() {
+    template_place 'demo-Passwort-1' standin-server.msi
+    local folder log
+    folder=$(prefix_path "$APP_DIR")
+    check "folder made read-only" 0 "$(chattr +i "$folder" 2>&1; echo $?)"
+    script_run
+    chattr -i "$folder"
+    check "exit code" 0 "$SCRIPT_EXIT"
+    log=$(sed -n 's/^Protokoll von msiexec: "\(.*\)"$/\1/p' <<<"$SCRIPT_OUT")
+    check "log in %TEMP%" yes "$([[ ${log,,} == *'\temp\mariadb-install-'*.log ]] && echo yes || echo no)"
+    check "log written there" yes \
+        "$(grep -q -a -i 'standin' "$(prefix_path "$log")" 2>/dev/null && echo yes || echo no)"
+    check "no log beside the script" 0 "$(find "$folder" -name '*.log' | wc -l)"
+    target_clear
 }
