@@ -1,9 +1,19 @@
 # Run by CPack on the staged files, before they are packed: signs the staged
-# program with Authenticode (SHA-256) when INSTALLER_SIGN_PFX names a PKCS#12
-# file. Its password is read from the file INSTALLER_SIGN_PASSFILE, so it never
-# stands on a command line; INSTALLER_SIGN_TIMESTAMP names an optional RFC 3161
-# timestamp server. The build tree's program stays unsigned.
-if(NOT DEFINED ENV{INSTALLER_SIGN_PFX})
+# program with Authenticode (SHA-256) when scripts/package.sh asks for it, with
+# the key of a PKCS#12 file (INSTALLER_SIGN_PFX) or with a key on a token
+# through its PKCS#11 module (INSTALLER_SIGN_PKCS11_MODULE, the certificate
+# INSTALLER_SIGN_CERT and the key's URI INSTALLER_SIGN_KEY). The password or PIN
+# is read from the file INSTALLER_SIGN_PASSFILE, so it never stands on a command
+# line; INSTALLER_SIGN_TIMESTAMP names an optional RFC 3161 timestamp server.
+# The build tree's program stays unsigned.
+if(DEFINED ENV{INSTALLER_SIGN_PFX})
+  set(signer -pkcs12 "$ENV{INSTALLER_SIGN_PFX}")
+elseif(DEFINED ENV{INSTALLER_SIGN_PKCS11_MODULE})
+  # A PKCS#11 URI separates its attributes with semicolons: kept in one argument.
+  string(REPLACE ";" "\\;" key "$ENV{INSTALLER_SIGN_KEY}")
+  set(signer -pkcs11module "$ENV{INSTALLER_SIGN_PKCS11_MODULE}" -certs "$ENV{INSTALLER_SIGN_CERT}"
+             -key "${key}")
+else()
   return()
 endif()
 file(GLOB_RECURSE programs "${CPACK_TEMPORARY_DIRECTORY}/mariadb-installer.exe")
@@ -16,8 +26,8 @@ if(DEFINED ENV{INSTALLER_SIGN_TIMESTAMP} AND NOT "$ENV{INSTALLER_SIGN_TIMESTAMP}
 endif()
 foreach(program IN LISTS programs)
   execute_process(
-    COMMAND osslsigncode sign -pkcs12 "$ENV{INSTALLER_SIGN_PFX}" -readpass "$ENV{INSTALLER_SIGN_PASSFILE}"
-            -h sha256 -n "${CPACK_INSTALLER_DISPLAY_NAME}" ${timestamp} -in "${program}" -out "${program}.signed"
+    COMMAND osslsigncode sign ${signer} -readpass "$ENV{INSTALLER_SIGN_PASSFILE}" -h sha256
+            -n "${CPACK_INSTALLER_DISPLAY_NAME}" ${timestamp} -in "${program}" -out "${program}.signed"
     RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
   if(NOT result EQUAL 0)
     file(REMOVE "${program}.signed")

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The release packages as an administrator receives them: file list, line ends
 # and checksums of the unsigned packages; then packages signed with a throwaway
-# self-signed certificate, whose signatures are intact and name the program as
-# its version record does, and whose 64-bit program starts under Wine.
+# self-signed certificate, from a PKCS#12 file and from a key on a SoftHSM2
+# token, whose signatures are intact and name the program as its version record
+# does, and whose 64-bit program starts under Wine.
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
@@ -60,6 +61,33 @@ check_signed_packages() {
     check_signed_program_runs "$work/win64/MariaDB-Installer-$version-win64"
 }
 
+# The same key moved onto a SoftHSM2 token made here, and gone from every file:
+# both programs signed through the token's PKCS#11 module.
+check_token_signed_packages() {
+    local pin='Token PIN&1' label=installer-release-test output arch top verified
+    export SOFTHSM2_CONF=$work/softhsm2.conf
+    mkdir -p "$work/tokens"
+    printf 'directories.tokendir = %s\nobjectstore.backend = file\nlog.level = ERROR\n' \
+        "$work/tokens" >"$SOFTHSM2_CONF"
+    softhsm2-util --init-token --free --label "$label" --so-pin 12345678 --pin "$pin" >/dev/null
+    openssl pkcs8 -topk8 -nocrypt -in "$work/key.pem" -out "$work/key.p8"
+    softhsm2-util --import "$work/key.p8" --token "$label" --label signer --id 01 --pin "$pin" >/dev/null
+    rm -f "$work/key.pem" "$work/key.p8" "$work/signer.pfx"
+    output=$(INSTALLER_SIGN_PIN=$pin scripts/package.sh --sign-pkcs11 /usr/lib/softhsm/libsofthsm2.so \
+        --cert "$work/cert.pem" --key "pkcs11:token=$label;object=signer;type=private" 2>&1)
+    check "token: package.sh exit code" 0 "$?"
+    check "token: PIN never printed" no "$(grep -qF "$pin" <<<"$output" && echo yes || echo no)"
+    check "token: warns that there is no timestamp" yes \
+        "$(grep -q 'INSTALLER_SIGN_TIMESTAMP is not set' <<<"$output" && echo yes || echo no)"
+    for arch in win64 win32; do
+        top=MariaDB-Installer-$version-$arch
+        rm -rf "${work:?}/$arch" && unzip -q "build/package/$top.zip" -d "$work/$arch"
+        verified=$(osslsigncode verify -CAfile "$work/cert.pem" -in "$work/$arch/$top/mariadb-installer.exe" 2>&1)
+        check "token: $arch: signature intact" "Signature verification: ok" \
+            "$(grep -o 'Signature verification: ok' <<<"$verified")"
+    done
+}
+
 # The signed program, unpacked beside the template as shipped, under Wine: its
 # window shows, and without a package nothing is installed.
 check_signed_program_runs() {
@@ -86,5 +114,6 @@ check_signed_program_runs() {
 
 check_unsigned_packages
 check_signed_packages
+check_token_signed_packages
 scripts/package.sh >/dev/null 2>&1  # leaves the unsigned packages, as a plain run would
 summary
