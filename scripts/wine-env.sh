@@ -32,11 +32,7 @@ wine_session_start() {
 # screenshots would lack the title bar.
 wine_prefix_ensure() {
     wine_display_usable || { echo "no display for the Wine session of $WINEPREFIX" >&2; return 1; }
-    if [ ! -d "$WINEPREFIX/drive_c/windows/system32" ]; then
-        mkdir -p "$WINEPREFIX"
-        wine_run wineboot -i >/dev/null 2>&1 || { echo "wineboot -i failed" >&2; return 1; }
-        timeout 120 "$WINESERVER" -w
-    fi
+    [ -f "$WINEPREFIX/$WINE_PREFIX_MADE" ] || wine_prefix_make || return 1
     "$WINESERVER" -p 2>/dev/null || true  # keeps a server running; one may already be
     local settings=$WINEPREFIX/drive_c/wine-env-settings.reg
     cat >"$settings" <<'REG'
@@ -49,6 +45,31 @@ REGEDIT4
 "Managed"="N"
 REG
     wine_run regedit /S 'C:\wine-env-settings.reg' >/dev/null 2>&1
+}
+
+# Written into a prefix once wineboot has made it completely.
+WINE_PREFIX_MADE=.prefix-made
+
+# Makes the prefix anew. A first boot fails now and then on a fresh machine: the
+# half-made prefix is removed and the boot tried once more; when that fails too,
+# Wine's own last lines (with its error channel on) say why.
+wine_prefix_make() {
+    local attempt log=$WINEPREFIX.wineboot.log
+    for attempt in 1 2; do
+        wine_stop
+        rm -rf "$WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        if [ "$attempt" -eq 1 ]; then
+            wine_run wineboot -i >"$log" 2>&1
+        else
+            WINEDEBUG=err+all,fixme-all wine_run wineboot -i >"$log" 2>&1
+        fi && timeout 120 "$WINESERVER" -w && [ -d "$WINEPREFIX/drive_c/windows/system32" ] &&
+            { touch "$WINEPREFIX/$WINE_PREFIX_MADE"; rm -f "$log"; return 0; }
+        echo "wineboot -i failed for $WINEPREFIX (attempt $attempt of 2)" >&2
+    done
+    echo "Wine's last lines ($log):" >&2
+    tail -n 20 "$log" | sed 's/^/    /' >&2
+    return 1
 }
 
 wine_display_usable() { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }
