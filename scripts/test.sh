@@ -7,14 +7,17 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh || exit 1
 scripts/build.sh native win64 win32 || exit 1
 status=0
-echo "== unit tests (native)"
-ctest --preset native --output-on-failure || status=1
-echo "== Windows builds"
-scripts/check-binaries.sh || status=1
-echo "== under Wine"
-tests/wine/run.sh || status=1
-echo "== the start command, twice, without a screen"
-tests/start/run.sh || status=1
-echo "== release packages, unsigned and signed"
-tests/release/run.sh || status=1
+# part TITLE COMMAND...: one part of the run, with its time.
+part() {
+    local title=$1 start=$SECONDS
+    shift
+    echo "== $title"
+    "$@" || status=1
+    echo "== $title: $((SECONDS - start)) s"
+}
+part "unit tests (native)" ctest --preset native --output-on-failure
+part "Windows builds" scripts/check-binaries.sh
+part "under Wine" tests/wine/run.sh
+part "the start command, twice, without a screen" tests/start/run.sh
+part "release packages, unsigned and signed" tests/release/run.sh
 exit $status
