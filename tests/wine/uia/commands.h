@@ -17,6 +17,10 @@ int Controls(const Args& args);
 int Text(const Args& args);
 int Visible(const Args& args);
 int WaitText(const Args& args);
+// Waits, from before the window exists, until the control shows TEXT; prints
+// ready=1 at once and then seen_us, the wall-clock time it was seen
+// (microseconds since 1970), for the benchmark.
+int AwaitText(const Args& args);
 // Waits until the control's text differs from TEXT, or a message box of the program opens.
 int WaitChange(const Args& args);
 int WaitVisible(const Args& args);

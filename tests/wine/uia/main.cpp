@@ -23,6 +23,7 @@ constexpr Command kCommands[] = {
     {L"text", L"ID", 1, &uia::Text},
     {L"visible", L"ID", 1, &uia::Visible},
     {L"wait-text", L"ID TEXT TIMEOUT_MS", 3, &uia::WaitText},
+    {L"await-text", L"ID TEXT TIMEOUT_MS", 3, &uia::AwaitText},
     {L"wait-change", L"ID TEXT TIMEOUT_MS", 3, &uia::WaitChange},
     {L"wait-visible", L"ID 0|1 TIMEOUT_MS", 3, &uia::WaitVisible},
     {L"click", L"ID", 1, &uia::Click},

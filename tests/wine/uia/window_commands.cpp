@@ -206,6 +206,40 @@ int WaitText(const Args& args) {
     return kOk;
 }
 
+// Microseconds since 1970, as the benchmark's shell reads the time.
+long long UnixMicroseconds() {
+    FILETIME now{};
+    ::GetSystemTimePreciseAsFileTime(&now);
+    const long long ticks = (static_cast<long long>(now.dwHighDateTime) << 32) |
+                            static_cast<long long>(now.dwLowDateTime);
+    return (ticks - 116444736000000000LL) / 10;
+}
+
+int AwaitText(const Args& args) {
+    unsigned long id = 0;
+    DWORD timeout = 0;
+    if (!ParseNumber(args[0], &id)) return UsageError(L"not a control id: " + args[0]);
+    if (!ReadTimeout(args[2], &timeout)) return kUsage;
+    Field(L"ready", 1);
+    const ULONGLONG deadline = ::GetTickCount64() + timeout;
+    wchar_t text[1024];
+    for (;;) {
+        // The text the system keeps for the window: reading it sends the
+        // program nothing, so the watching does not slow its start.
+        const HWND main = FindMainWindow();
+        const HWND control = main != nullptr ? ChildById(main, static_cast<int>(id)) : nullptr;
+        if (control != nullptr && ::GetWindowTextW(control, text, 1024) > 0 &&
+            Escape(text) == args[1])
+            break;
+        if (::GetTickCount64() >= deadline)
+            return Fail(L"control " + args[0] + L" did not show the text within " + args[2] +
+                        L" ms");
+        ::Sleep(1);
+    }
+    Field(L"seen_us", UnixMicroseconds());
+    return kOk;
+}
+
 int CountWindows(const Args&) {
     long long count = 0;
     for (HWND window = ::FindWindowW(MainClass(), nullptr); window != nullptr;
