@@ -4,19 +4,14 @@
 #pragma once
 
 #ifdef INSTALLER_PHASE_MARKS
-#include <windows.h>
-
 #include <cstdio>
+
+#include "platform/win32/wall_clock.h"
 
 namespace win32 {
 
 inline void MarkPhase(const char* name) {
-    FILETIME now{};
-    ::GetSystemTimePreciseAsFileTime(&now);
-    const unsigned long long ticks =
-        (static_cast<unsigned long long>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
-    constexpr unsigned long long kUnixEpochTicks = 116444736000000000ULL;
-    std::fprintf(stderr, "phase %s %llu\n", name, (ticks - kUnixEpochTicks) / 10);
+    std::fprintf(stderr, "phase %s %lld\n", name, UnixMicroseconds());
     std::fflush(stderr);
 }
 

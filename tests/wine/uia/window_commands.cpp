@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "handles.h"
 #include "platform/win32/system_export.h"
+#include "platform/win32/wall_clock.h"
 #include "output.h"
 #include "target.h"
 
@@ -206,15 +207,6 @@ int WaitText(const Args& args) {
     return kOk;
 }
 
-// Microseconds since 1970, as the benchmark's shell reads the time.
-long long UnixMicroseconds() {
-    FILETIME now{};
-    ::GetSystemTimePreciseAsFileTime(&now);
-    const long long ticks = (static_cast<long long>(now.dwHighDateTime) << 32) |
-                            static_cast<long long>(now.dwLowDateTime);
-    return (ticks - 116444736000000000LL) / 10;
-}
-
 int AwaitText(const Args& args) {
     unsigned long id = 0;
     DWORD timeout = 0;
@@ -236,7 +228,7 @@ int AwaitText(const Args& args) {
                         L" ms");
         ::Sleep(1);
     }
-    Field(L"seen_us", UnixMicroseconds());
+    Field(L"seen_us", win32::UnixMicroseconds());
     return kOk;
 }
 
