@@ -66,20 +66,37 @@ void Module1::RunPass(uint32_t serviceState, int16_t& mysqlFlag, int16_t& mariaF
     if (sizeQueryError != platform::kErrorMoreData)
         throw ScanFailure{L"LastDLLError = " + std::to_wstring(sizeQueryError)};
 
+    resumeHandle = 0;
+    while (!FetchAndTest(manager.Get(), serviceState, bytesNeeded, resumeHandle, mysqlFlag,
+                         mariaFlag)) {
+    }
+}
+
+// One fetch of a pass, into a buffer sized from the bytes needed. The system
+// hands out a long list in parts (256 KB a call) and reports ERROR_MORE_DATA
+// when services appeared since the size query: the records it did return are
+// tested, and the pass reads on from the resume handle. True when the pass is
+// complete; a call that brings nothing and does not move on is a failure.
+bool Module1::FetchAndTest(platform::ScHandle manager, uint32_t serviceState, uint32_t& bytesNeeded,
+                           uint32_t& resumeHandle, int16_t& mysqlFlag, int16_t& mariaFlag) {
     const int32_t count = RecordCount(static_cast<int32_t>(bytesNeeded), kRecordSize);
     const int32_t bufferBytes = BufferBytes(count, kRecordSize);
     std::vector<platform::ServiceRecord> records(static_cast<std::size_t>(count));
-    resumeHandle = 0;
-    if (services_.EnumServicesStatusA(manager.Get(), platform::kServiceWin32, serviceState,
+    const uint32_t resumedFrom = resumeHandle;
+    uint32_t servicesReturned = 0;
+    const bool complete =
+        services_.EnumServicesStatusA(manager, platform::kServiceWin32, serviceState,
                                       records.data(), static_cast<uint32_t>(bufferBytes),
-                                      &bytesNeeded, &servicesReturned, &resumeHandle) == 0) {
-        throw ScanFailure{L"EnumServicesStatus failed. LastDllError = " +
-                          std::to_wstring(errors_.LastDllError())};
-    }
+                                      &bytesNeeded, &servicesReturned, &resumeHandle) != 0;
+    const int32_t error = complete ? 0 : errors_.LastDllError();
+    const bool movedOn = servicesReturned > 0 || resumeHandle != resumedFrom;
+    if (!complete && (error != platform::kErrorMoreData || !movedOn))
+        throw ScanFailure{L"EnumServicesStatus failed. LastDllError = " + std::to_wstring(error)};
     const int32_t returned = static_cast<int32_t>(servicesReturned);
     if (returned < 0) throw std::overflow_error("record index");
     for (int32_t index = 0; index < returned; ++index)
         TestName(records.at(static_cast<std::size_t>(index)).lpServiceName, mysqlFlag, mariaFlag);
+    return complete;
 }
 
 void Module1::TestName(const char* serviceName, int16_t& mysqlFlag, int16_t& mariaFlag) {

@@ -32,6 +32,8 @@ class Module1 {
   private:
     void ScanAndWriteVerdict();
     void RunPass(uint32_t serviceState, int16_t& mysqlFlag, int16_t& mariaFlag);
+    bool FetchAndTest(platform::ScHandle manager, uint32_t serviceState, uint32_t& bytesNeeded,
+                      uint32_t& resumeHandle, int16_t& mysqlFlag, int16_t& mariaFlag);
     void TestName(const char* serviceName, int16_t& mysqlFlag, int16_t& mariaFlag);
     void WriteVerdict();
     void ReportFailure();

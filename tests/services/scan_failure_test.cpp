@@ -55,10 +55,9 @@ TEST_F(ScanFailureTest, FetchThatFails) {
     EXPECT_EQ(FailedScanMessage(), L"EnumServicesStatus failed. LastDllError = 1060");
 }
 
-TEST_F(ScanFailureTest, ServicesAddedBetweenSizeQueryAndFetch) {
-    fake.betweenQueryAndFetch = [this](uint32_t) {
-        for (int i = 0; i < 20; ++i) fake.stopped.push_back({"NewService" + std::to_string(i), ""});
-    };
+// A fetch that brings no record and does not move on cannot read the list.
+TEST_F(ScanFailureTest, FetchThatNeverMovesOn) {
+    fake.maxBytesPerCall = 10;  // less than one record
     EXPECT_EQ(FailedScanMessage(), L"EnumServicesStatus failed. LastDllError = 234");
 }
 

@@ -135,3 +135,22 @@ TEST_F(ScanTest, ManyServicesAreAllSeen) {
     EXPECT_EQ(module.CheckDatabaseServices(), 0);
     EXPECT_EQ(Label4(), verdict::kMariaStopped);
 }
+
+// Services that appear between the size query and the fetch, and a list longer
+// than one call hands out, are read on through the resume handle.
+TEST_F(ScanTest, ListIsReadOnThroughTheResumeHandle) {
+    Running("Spooler");
+    fake.maxBytesPerCall = 300;
+    fake.betweenQueryAndFetch = [this](uint32_t state) {
+        if (state != platform::kServiceInactive) return;
+        for (int i = 0; i < 20; ++i) Stopped("NewService" + std::to_string(i));
+        Stopped("MySQL");
+    };
+    Stopped("MariaDB");
+    EXPECT_EQ(module.CheckDatabaseServices(), 0);
+    EXPECT_TRUE(MessagesOf(fake).empty());
+    EXPECT_EQ(module.FindingFlags().mysqlInactive, 1);
+    EXPECT_EQ(module.FindingFlags().mariaInactive, 1);
+    EXPECT_GT(fake.fetches, 3);
+    EXPECT_EQ(fake.OpenHandles(), 0);
+}

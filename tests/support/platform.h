@@ -57,6 +57,8 @@ class FakePlatform final : public platform::Platform {
     std::function<void(uint32_t serviceState)> betweenQueryAndFetch;
     // Replaces the bytes needed that a size query reports, when set.
     int64_t reportedBytesNeeded = -1;
+    // The most bytes one fetch fills (the system's 256 KB), when set.
+    uint32_t maxBytesPerCall = 0;
     // Replaces the number of records that a fetch reports, when set.
     int64_t reportedServicesReturned = -1;
     // Window events that the next DoEvents dispatches, in order.
@@ -78,6 +80,7 @@ class FakePlatform final : public platform::Platform {
     int handlesOpened = 0;
     int handlesClosed = 0;
     int badCloses = 0;  // closes of a handle that was not open
+    int fetches = 0;    // enumeration calls with a buffer
     int doEventsCalls = 0;
     int keepPaintedCalls = 0;
     std::vector<uint32_t> wakeMasks;  // of every wait that wakes for window input

@@ -1,6 +1,7 @@
 // The service manager of the double: the scripted running and stopped services.
 #include "support/platform.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace fake {
@@ -37,32 +38,54 @@ platform::ScHandle FakePlatform::OpenSCManagerA(const char*, const char*, uint32
     return OpenHandle();
 }
 
+// As the system does: a fetch returns the records that fit from the resume
+// handle on, moves the handle past them, and asks for more while any are left.
 int32_t FakePlatform::EnumServicesStatusA(platform::ScHandle manager, uint32_t,
                                           uint32_t serviceState, ServiceRecord* services,
                                           uint32_t bufferSize, uint32_t* bytesNeeded,
-                                          uint32_t* servicesReturned, uint32_t*) {
+                                          uint32_t* servicesReturned, uint32_t* resumeHandle) {
     if (live_.count(manager) == 0) {
         lastError_ = 6;  // ERROR_INVALID_HANDLE
         return 0;
     }
-    const std::vector<Service>& list = serviceState == platform::kServiceActive ? running : stopped;
+    const std::vector<Service>& all = serviceState == platform::kServiceActive ? running : stopped;
+    const std::vector<Service> list(all.begin() + std::min<std::size_t>(*resumeHandle, all.size()),
+                                    all.end());
     const bool sizeQuery = services == nullptr;
     if (Fails(sizeQuery ? Call::EnumSizeQuery : Call::EnumFetch)) return 0;
-    const std::size_t needed = BytesFor(list);
     *servicesReturned = 0;
     if (sizeQuery && list.empty() && reportedBytesNeeded < 0) {
         *bytesNeeded = 0;  // as the system does: success, and the last error left alone
         return 1;
     }
-    if (sizeQuery || bufferSize < needed) {
-        *bytesNeeded = static_cast<uint32_t>(
-            sizeQuery && reportedBytesNeeded >= 0 ? reportedBytesNeeded : needed);
+    if (sizeQuery) {
+        *bytesNeeded =
+            static_cast<uint32_t>(reportedBytesNeeded >= 0 ? reportedBytesNeeded : BytesFor(list));
         lastError_ = platform::kErrorMoreData;
-        if (sizeQuery && betweenQueryAndFetch) betweenQueryAndFetch(serviceState);
+        if (betweenQueryAndFetch) betweenQueryAndFetch(serviceState);
         return 0;
     }
-    WriteRecords(list, services);
+    ++fetches;
+    const std::size_t room =
+        maxBytesPerCall > 0 ? std::min(bufferSize, maxBytesPerCall) : bufferSize;
+    std::size_t fitting = 0;
+    while (fitting < list.size() &&
+           BytesFor({list.begin(), list.begin() + static_cast<std::ptrdiff_t>(fitting) + 1}) <=
+               room)
+        ++fitting;
+    const std::vector<Service> part(list.begin(),
+                                    list.begin() + static_cast<std::ptrdiff_t>(fitting));
+    WriteRecords(part, services);
+    if (fitting < list.size()) {
+        *servicesReturned = static_cast<uint32_t>(fitting);
+        *resumeHandle += static_cast<uint32_t>(fitting);
+        *bytesNeeded = static_cast<uint32_t>(
+            BytesFor({list.begin() + static_cast<std::ptrdiff_t>(fitting), list.end()}));
+        lastError_ = platform::kErrorMoreData;
+        return 0;
+    }
     *bytesNeeded = 0;
+    *resumeHandle = 0;
     *servicesReturned = static_cast<uint32_t>(
         reportedServicesReturned >= 0 ? reportedServicesReturned : list.size());
     lastError_ = 0;
