@@ -75,7 +75,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             }
             break;
         case kScan:
-            win32::MarkPhase("first activation");
+            win32::MarkPhase("decision");
             ::SetDlgItemTextW(window, kVerdictId, Verdict());
             win32::MarkPhase("verdict");
             return 0;

@@ -123,7 +123,7 @@ phases() {
     done
     printf '  %-20s %9s %9s\n' phase program anchor
     local phase
-    for phase in entered "window created" "controls and fonts" shown "first activation" verdict; do
+    for phase in entered "window created" "controls and fonts" shown decision verdict; do
         printf '  %-20s %6s ms %6s ms\n' "$phase" \
             "$(median $(awk -F'\t' -v p="$phase" '$1 == p { print $2 }' "$all_p"))" \
             "$(median $(awk -F'\t' -v p="$phase" '$1 == p { print $2 }' "$all_a"))"

@@ -10,7 +10,7 @@
 set -u
 WINE_TESTS=$(cd "$(dirname "$0")" && pwd)
 for part in lib/checks lib/program lib/services lib/texts scenarios/window scenarios/verdicts \
-    scenarios/install_roads scenarios/template_roads scenarios/unseen; do
+    scenarios/install_roads scenarios/template_roads scenarios/unseen scenarios/system_events; do
     source "$WINE_TESTS/$part.sh"
 done
 
@@ -48,6 +48,8 @@ SCENARIOS=(
     unseen-mysql-running
     unseen-mariadb-stopped
     unseen-without-script
+    hidden-start
+    copy-of-another-account
 )
 
 for name in "$@"; do

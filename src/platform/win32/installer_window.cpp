@@ -10,7 +10,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"MariaDBInstallerWindow";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = 0;
-// Posted on activation, so the window has shown its start texts before the logic runs.
+// Posted once the window is shown and painted: the start-up decision.
 constexpr UINT kFormActivate = WM_APP + 1;
 
 COLORREF BackgroundColour() {
@@ -41,7 +41,7 @@ void InstallerWindow::BringRunningCopyToFront() {
     if (running != nullptr) ::SetForegroundWindow(::GetLastActivePopup(running));
 }
 
-bool InstallerWindow::Create(platform::WindowEvents& events) {
+bool InstallerWindow::Create(platform::WindowEvents& events, int showCommand) {
     events_ = &events;
     UniqueBrush background(::CreateSolidBrush(BackgroundColour()));
     WNDCLASSEXW windowClass{};
@@ -67,10 +67,15 @@ bool InstallerWindow::Create(platform::WindowEvents& events) {
     layout_.Apply(controls_, dpi);
     WindowLayout::PlaceCentred(window_, kStyle, kExStyle, dpi);
     MarkPhase("controls and fonts");
-    ::ShowWindow(window_, SW_SHOWNORMAL);  // painted on its first activation, before the scan
+    // The first ShowWindow takes the launcher's show state; a window started
+    // hidden is seen by nobody.
+    ::ShowWindow(window_, showCommand);
     MarkPhase("shown");
-    // Where nobody can see it, the window may never be activated: decide now.
-    if (!canBeSeen_) ::PostMessageW(window_, kFormActivate, 0, 0);
+    if (!::IsWindowVisible(window_)) canBeSeen_ = false;
+    // The start texts are painted now; the decision never waits for an
+    // activation, which a process without the foreground may not get.
+    ::UpdateWindow(window_);
+    ::PostMessageW(window_, kFormActivate, 0, 0);
     return true;
 }
 
@@ -160,7 +165,7 @@ LRESULT InstallerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             OnActivate(wParam);
             return 0;
         case kFormActivate:
-            MarkPhase("first activation");
+            MarkPhase("decision");
             ::RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
             events_->Form_Activate();
             return 0;
@@ -206,7 +211,6 @@ void InstallerWindow::OnActivate(WPARAM wParam) {
     if (lastFocus_ == nullptr || !::IsWindowVisible(lastFocus_))
         lastFocus_ = ControlWindow(platform::Control::cmd_Abbruch);
     ::SetFocus(lastFocus_);
-    ::PostMessageW(window_, kFormActivate, 0, 0);
 }
 
 void InstallerWindow::OnCommand(WPARAM wParam) {

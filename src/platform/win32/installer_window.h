@@ -24,8 +24,9 @@ class InstallerWindow {
 
     // The window of the copy that runs already, or its message box, to the front.
     static void BringRunningCopyToFront();
-    // Creates the window centred on its screen and shows it; false on failure.
-    bool Create(platform::WindowEvents& events);
+    // Creates the window centred on its screen and shows it as the launcher
+    // asked (showCommand from wWinMain); false on failure.
+    bool Create(platform::WindowEvents& events, int showCommand);
     // Runs until the window has been destroyed; returns the exit code.
     int RunMessageLoop();
 

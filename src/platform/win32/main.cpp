@@ -12,7 +12,7 @@
 #include "window/exit_codes.h"
 #include "window/form1.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     win32::MarkPhase("entered");
     win32::RestrictDllSearchToSystem32();
     const win32::SingleInstance running;
@@ -20,10 +20,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         win32::InstallerWindow::BringRunningCopyToFront();
         return exit_code::kAlreadyRunning;
     }
-    win32::InstallerWindow window(instance, win32::WindowStationVisible());
+    win32::InstallerWindow window(instance, win32::SomebodyCanSeeTheStation());
     win32::Win32Platform platform(window);
     Module1 module(platform, platform, platform, platform);
     Form1 form(platform, platform, platform, module);
-    if (!window.Create(form)) return exit_code::kFailed;
+    if (!window.Create(form, showCommand)) return exit_code::kFailed;
     return window.RunMessageLoop();
 }

@@ -1,5 +1,5 @@
-// One running copy per session: a named mutex in the session's own namespace,
-// made before the window, decides which start goes on.
+// One running copy per computer, whoever started it: a named mutex in the
+// global namespace, made before the window, decides which start goes on.
 #pragma once
 
 #include "platform/win32/unique_handles.h"
@@ -9,7 +9,8 @@ namespace win32 {
 class SingleInstance {
   public:
     SingleInstance();
-    // False when another copy of the program runs in this session already.
+    // False when another copy of the program runs on this computer already,
+    // also one started by another account (as SYSTEM, or by another user).
     bool IsFirst() const { return first_; }
 
   private:

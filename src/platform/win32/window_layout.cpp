@@ -99,6 +99,7 @@ void WindowLayout::DrawBitmap(HDC dc, HBITMAP bitmap, const RECT& area) const {
         return;
     }
     ::SetStretchBltMode(dc, HALFTONE);
+    ::SetBrushOrgEx(dc, 0, 0, nullptr);  // HALFTONE needs the origin set after the mode
     ::StretchBlt(dc, area.left, area.top, width, height, source.Get(), 0, 0, size.bmWidth,
                  size.bmHeight, SRCCOPY);
 }

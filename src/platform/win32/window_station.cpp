@@ -4,9 +4,19 @@
 
 namespace win32 {
 
+namespace {
+
+bool RunsInSessionZero() {
+    DWORD session = 0;
+    return ::ProcessIdToSessionId(::GetCurrentProcessId(), &session) && session == 0;
+}
+
+}  // namespace
+
 // A station whose flags cannot be read counts as visible: the window then
 // behaves as it always has.
-bool WindowStationVisible() {
+bool SomebodyCanSeeTheStation() {
+    if (RunsInSessionZero()) return false;
     USEROBJECTFLAGS flags{};
     const HWINSTA station = ::GetProcessWindowStation();  // not to be closed
     if (station == nullptr ||

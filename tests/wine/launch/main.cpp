@@ -2,7 +2,9 @@
 // Unix parent of Wine would see cut to eight bits. With --unseen the program
 // starts where nobody can see its windows, as software distribution starts it
 // under SYSTEM: on a desktop of a window station of its own, which is not
-// visible. Prints key=value lines:
+// visible. With --hidden it asks for the program's window to be hidden
+// (STARTUPINFO's show state SW_HIDE), as a deployment set to "Hidden" does.
+// Prints key=value lines:
 //   station_visible=0|1   with --unseen: WSF_VISIBLE of the station it made
 //   exit_code=N, ms=N     when the program ended in time
 //   timed_out=1           when it did not; it is then ended
@@ -57,11 +59,15 @@ UniqueDesktop MakeDesktopOn(HWINSTA station) {
     return desktop;
 }
 
-int Launch(DWORD timeoutMs, const std::wstring& program, wchar_t* desktop) {
+int Launch(DWORD timeoutMs, const std::wstring& program, wchar_t* desktop, bool hidden) {
     std::wstring line = L"\"" + program + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.lpDesktop = desktop;
+    if (hidden) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_HIDE;
+    }
     PROCESS_INFORMATION started{};
     if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &started))
@@ -86,19 +92,20 @@ int LaunchUnseen(DWORD timeoutMs, const std::wstring& program) {
     if (!desktop) return Fail("CreateDesktop");
     std::printf("station_visible=%d\n", Visible(station.Get()) ? 1 : 0);
     std::wstring where = std::wstring(kStation) + L"\\" + kDesktop;
-    return Launch(timeoutMs, program, where.data());
+    return Launch(timeoutMs, program, where.data(), false);
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const bool unseen = argc > 1 && std::wcscmp(argv[1], L"--unseen") == 0;
-    if (unseen) --argc, ++argv;
+    const bool hidden = argc > 1 && std::wcscmp(argv[1], L"--hidden") == 0;
+    if (unseen || hidden) --argc, ++argv;
     wchar_t* end = nullptr;
     const unsigned long timeoutMs = argc == 3 ? std::wcstoul(argv[1], &end, 10) : 0;
     if (argc != 3 || end == argv[1] || *end != L'\0') {
-        std::fprintf(stderr, "usage: launch [--unseen] TIMEOUT_MS PROGRAM\n");
+        std::fprintf(stderr, "usage: launch [--unseen|--hidden] TIMEOUT_MS PROGRAM\n");
         return 2;
     }
-    return unseen ? LaunchUnseen(timeoutMs, argv[2]) : Launch(timeoutMs, argv[2], nullptr);
+    return unseen ? LaunchUnseen(timeoutMs, argv[2]) : Launch(timeoutMs, argv[2], nullptr, hidden);
 }

@@ -35,6 +35,12 @@ int Ping(const Args& args);
 // Sleeps; run in the background it keeps the Wine session, its services among them, alive.
 int Hold(const Args& args);
 
+// Holds a mutex of the name for MS; the closed one grants nobody any access.
+int HoldMutex(const Args& args);
+int HoldClosedMutex(const Args& args);
+// Sends WM_ENDSESSION(TRUE) to the window; ended=1 when its process has gone.
+int EndSession(const Args& args);
+
 int MsgBox(const Args& args);
 int MsgBoxPeek(const Args& args);
 int NoMsgBox(const Args& args);

@@ -7,5 +7,6 @@ namespace uia {
 
 using win32::LastErrorKeeper;
 using win32::ScreenDc;
+using win32::UniqueHandle;
 
 }  // namespace uia

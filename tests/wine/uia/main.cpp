@@ -37,6 +37,9 @@ constexpr Command kCommands[] = {
     {L"msgbox-peek", L"TIMEOUT_MS", 1, &uia::MsgBoxPeek},
     {L"no-msgbox", L"MS", 1, &uia::NoMsgBox},
     {L"hold", L"MS", 1, &uia::Hold},
+    {L"hold-mutex", L"NAME MS", 2, &uia::HoldMutex},
+    {L"hold-closed-mutex", L"NAME MS", 2, &uia::HoldClosedMutex},
+    {L"end-session", L"", 0, &uia::EndSession},
 };
 
 int Usage() {

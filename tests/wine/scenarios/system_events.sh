@@ -1,0 +1,48 @@
+# Scenarios of what the system does around the program during a rollout: a start
+# asked to be hidden, a copy started by another account, the end of the session,
+# and a script that hands its work to a program it starts. Sourced by run.sh
+# after unseen.sh.
+
+RUNNING_COPY_NAME='Global\MariaDB-Installer.RunningCopy'
+
+# launched_exit [OPTION]: the program's whole exit code through the launcher.
+launched_exit() {
+    (cd "$WINEPREFIX/drive_c" && "$WINELOADER" "$TOOLS/launch.exe" "$@" 20000 \
+        "$APP_DIR\\mariadb-installer.exe" 2>/dev/null) | tr -d '\r' | kv exit_code
+}
+
+# A launcher that asks for the window hidden: nobody sees it, so a server
+# present ends the program at once without a box.
+scenario_hidden_start() {
+    target_clear
+    svc_running MySQL
+    install_script "$(make_script 0 installs)"
+    check "exit code" 1638 "$(launched_exit --hidden)"
+    check "script not started" 0 "$(runs_count)"
+}
+
+# hold_name UIA-COMMAND: the single-instance name held by a helper until it is killed.
+hold_name() {
+    local out=$WINE_REPO/build/wine-suite-holder.out
+    rm -f "$out"
+    "$WINELOADER" "$TOOLS/uia.exe" "$1" "$RUNNING_COPY_NAME" 60000 >"$out" 2>&1 &
+    HOLDER_PID=$!
+    wait_for 10 "grep -q held=1 '$out'"
+    check "name held by the helper ($1)" 1 "$(tr -d '\r' <"$out" | kv held)"
+}
+
+holder_end() { kill "$HOLDER_PID" 2>/dev/null; wait "$HOLDER_PID" 2>/dev/null; }
+
+# A copy of another account holds the name, open to this one or not: the start
+# ends with 1618 and runs nothing.
+scenario_copy_of_another_account() {
+    target_clear
+    install_script "$(make_script 0 installs)"
+    local holder
+    for holder in hold-mutex hold-closed-mutex; do
+        hold_name "$holder"
+        check "exit code beside $holder" 1618 "$(launched_exit)"
+        holder_end
+    done
+    check "script not started" 0 "$(runs_count)"
+}
