@@ -28,6 +28,7 @@ class OwnedHandle {
 using OwnedServiceManager =
     OwnedHandle<ScHandle, ServiceManager, &ServiceManager::CloseServiceHandle>;
 using OwnedProcessHandle = OwnedHandle<OsHandle, Processes, &Processes::CloseHandle>;
+using OwnedJobHandle = OwnedProcessHandle;
 using OwnedFileHandle = OwnedHandle<OsHandle, Files, &Files::CloseHandle>;
 
 }  // namespace platform

@@ -23,10 +23,16 @@ class Processes {
     virtual ~Processes() = default;
     // Starts commandLine in currentDirectory with the show-window value; on
     // success *process receives the new process's handle (query and synchronize
-    // rights), which the caller owns. 0 on failure.
+    // rights), which the caller owns. The process is put into a job object of
+    // its own before it runs, so that whatever it starts can be awaited too:
+    // *job receives that job, owned by the caller, or null when no job could be
+    // made or the process could not join it. 0 on failure.
     virtual int32_t CreateProcessW(const std::wstring& commandLine,
                                    const std::wstring& currentDirectory, int32_t showWindow,
-                                   OsHandle* process) = 0;
+                                   OsHandle* process, OsHandle* job) = 0;
+    // A process that still runs in the job (synchronize and query rights),
+    // owned by the caller; null when none runs there any more.
+    virtual OsHandle OpenProcessOfJob(OsHandle job) = 0;
     // Waits for the handle, or for input to this thread when wakeMask is set:
     // kWaitObject0 when the process has ended, kWaitObject0 + 1 for input.
     virtual uint32_t MsgWaitForMultipleObjectsEx(OsHandle handle, uint32_t milliseconds,
@@ -36,7 +42,7 @@ class Processes {
     // kStillActive while the process runs, its exit code after; *exitCode is
     // left unchanged on failure.
     virtual int32_t GetExitCodeProcess(OsHandle process, uint32_t* exitCode) = 0;
-    // Releases a process handle; leaves the captured last-error value as it was.
+    // Releases a process or job handle; leaves the captured last-error value as it was.
     virtual int32_t CloseHandle(OsHandle handle) = 0;
 };
 

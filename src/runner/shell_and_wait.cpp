@@ -13,10 +13,10 @@ bool WaitWithoutDispatching(platform::Processes& processes, platform::OsHandle p
 // Blocks until the process ends; dispatches window messages whenever input
 // arrives if asked to. Once a request to quit is held, only repaints and sent
 // messages are dispatched, so the window stays drawn. False when the wait failed.
-bool WaitForEnd(const RunnerPlatform& platform, platform::OsHandle process, bool keepResponsive) {
+bool WaitForEnd(const RunnerPlatform& platform, platform::OsHandle process, bool keepResponsive,
+                bool& quitHeld) {
     if (!keepResponsive) return WaitWithoutDispatching(platform.processes, process);
     constexpr uint32_t kPaintOnly = platform::kQsPaint | platform::kQsSendMessage;
-    bool quitHeld = false;
     for (;;) {
         const uint32_t woken = platform.processes.MsgWaitForMultipleObjectsEx(
             process, platform::kInfinite, quitHeld ? kPaintOnly : platform::kQsAllInput,
@@ -30,6 +30,19 @@ bool WaitForEnd(const RunnerPlatform& platform, platform::OsHandle process, bool
     }
 }
 
+// What the script started may run on after it (msiexec, when its console was
+// closed): each process still in the job is awaited in the same way, one after
+// the other, until none is left. A job is not signalled when its processes end.
+bool WaitForJob(const RunnerPlatform& platform, platform::OsHandle job, bool keepResponsive,
+                bool& quitHeld) {
+    for (;;) {
+        const platform::OwnedProcessHandle remaining(platform.processes,
+                                                     platform.processes.OpenProcessOfJob(job));
+        if (!remaining) return true;
+        if (!WaitForEnd(platform, remaining.Get(), keepResponsive, quitHeld)) return false;
+    }
+}
+
 }  // namespace
 
 ShellResult ShellAndWait(const RunnerPlatform& platform, const std::wstring& path,
@@ -39,13 +52,18 @@ ShellResult ShellAndWait(const RunnerPlatform& platform, const std::wstring& pat
         return {ShellStatus::FileNotFound, 0};
     }
     platform::OsHandle started = nullptr;
+    platform::OsHandle startedJob = nullptr;
     if (platform.processes.CreateProcessW(CommandLineFor(path), platform.files.ProgramDirectory(),
-                                          windowStyle, &started) == 0)
+                                          windowStyle, &started, &startedJob) == 0)
         return {ShellStatus::StartFailed, 0};
     const platform::OwnedProcessHandle process(platform.processes, started);
-    if (!WaitForEnd(platform, process.Get(), keepResponsive != 0))
+    const platform::OwnedJobHandle job(platform.processes, startedJob);
+    bool quitHeld = false;
+    if (!WaitForEnd(platform, process.Get(), keepResponsive != 0, quitHeld))
         return {ShellStatus::WaitFailed, 0};
     uint32_t exitCode = 0;
     platform.processes.GetExitCodeProcess(process.Get(), &exitCode);
+    if (job && !WaitForJob(platform, job.Get(), keepResponsive != 0, quitHeld))
+        return {ShellStatus::WaitFailed, 0};
     return {ShellStatus::Finished, exitCode};
 }

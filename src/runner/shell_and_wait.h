@@ -22,7 +22,8 @@ struct ShellResult {
 };
 
 // Starts the file at path as a process of its own, in the folder that holds
-// the program, with the given show-window value, and waits for its end. When
+// the program, with the given show-window value, and waits for its end and
+// for the end of everything it started. When
 // keepResponsive is non-zero, window messages are dispatched while it runs,
 // until a request to quit arrives; then it dispatches only repaints. A
 // missing file is reported to the user with "Datei nicht gefunden: " and the path.

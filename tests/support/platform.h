@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <list>
 #include <map>
 #include <set>
 #include <string>
@@ -42,6 +43,7 @@ struct ScriptedProcess {
     uint32_t exitCode = 0;
     int inputWakeUps = 0;
     std::function<void()> effects;  // what the process does, run when it starts
+    std::function<void()> atEnd;    // what it does last, run once it is seen to end
 };
 
 class FakePlatform final : public platform::Platform {
@@ -53,6 +55,10 @@ class FakePlatform final : public platform::Platform {
     std::set<std::wstring> files;        // paths that open for reading
     std::set<std::wstring> directories;  // paths the directory probe finds, besides files
     ScriptedProcess process;
+    // Processes the script leaves running in its job, awaited after it.
+    std::list<ScriptedProcess> leftInJob;
+    // Whether the started script can be put into a job of its own.
+    bool jobPossible = true;
     // Runs between the size query and the fetch of an enumeration, with its state.
     std::function<void(uint32_t serviceState)> betweenQueryAndFetch;
     // Replaces the bytes needed that a size query reports, when set.
@@ -100,7 +106,9 @@ class FakePlatform final : public platform::Platform {
     int32_t CloseServiceHandle(platform::ScHandle manager) override;
 
     int32_t CreateProcessW(const std::wstring& commandLine, const std::wstring& currentDirectory,
-                           int32_t showWindow, platform::OsHandle* process) override;
+                           int32_t showWindow, platform::OsHandle* process,
+                           platform::OsHandle* job) override;
+    platform::OsHandle OpenProcessOfJob(platform::OsHandle job) override;
     uint32_t MsgWaitForMultipleObjectsEx(platform::OsHandle handle, uint32_t milliseconds,
                                          uint32_t wakeMask, uint32_t flags) override;
     uint32_t WaitForSingleObject(platform::OsHandle handle, uint32_t milliseconds) override;
@@ -135,7 +143,8 @@ class FakePlatform final : public platform::Platform {
 
     std::map<Call, int32_t> failures_;
     std::set<void*> live_;
-    std::set<void*> processes_;
+    std::map<void*, ScriptedProcess*> processes_;
+    void* job_ = nullptr;
     uintptr_t nextHandle_ = 0x1000;
     int32_t lastError_ = 0;
 };

@@ -340,7 +340,7 @@ TEST_F(InstallationTest, ActivationDuringTheWaitDoesNothing) {
     fake.pendingEvents = {[&] { form.Form_Activate(); }};
     form.Form_Activate();
     EXPECT_EQ(fake.startedCommandLines.size(), 1u);
-    EXPECT_EQ(fake.handlesOpened, 3 * 2 + 1 + 1);  // three scans of two passes, file, process
+    EXPECT_EQ(fake.handlesOpened, 3 * 2 + 1 + 2);  // three scans of two passes, file, process, job
     EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kInstalledAutomatically});
 }
 
@@ -407,4 +407,19 @@ TEST_F(InstallationTest, UnseenWindowWithAServerOrAFailedScanEndsAtOnce) {
         EXPECT_TRUE(platform.unloaded);
         EXPECT_TRUE(MessagesOf(platform).empty());
     }
+}
+
+// What the script leaves running in its job (msiexec, after its console was
+// closed) is awaited, with the window answering, before the rescan; the
+// script's own exit code stays the one passed on.
+TEST_F(InstallationTest, ProcessesLeftInTheJobAreAwaitedBeforeTheRescan) {
+    fake.files.insert(kScript);
+    fake.process.exitCode = 3010;
+    fake.leftInJob.push_back({1603, 2, nullptr, [this] { Install(); }});
+    fake.leftInJob.push_back({0, 1, nullptr, nullptr});
+    form.Form_Activate();
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kInstalledAutomatically});
+    EXPECT_EQ(fake.doEventsCalls, 3);
+    EXPECT_EQ(form.ExitCode(), 3010);
+    ExpectClosedWithoutHandles();
 }

@@ -50,6 +50,7 @@ SCENARIOS=(
     unseen-without-script
     hidden-start
     copy-of-another-account
+    script-hands-work-on
 )
 
 for name in "$@"; do

@@ -20,7 +20,9 @@ class Win32Platform final : public platform::Platform {
     int32_t CloseServiceHandle(platform::ScHandle manager) override;
 
     int32_t CreateProcessW(const std::wstring& commandLine, const std::wstring& currentDirectory,
-                           int32_t showWindow, platform::OsHandle* process) override;
+                           int32_t showWindow, platform::OsHandle* process,
+                           platform::OsHandle* job) override;
+    platform::OsHandle OpenProcessOfJob(platform::OsHandle job) override;
     uint32_t MsgWaitForMultipleObjectsEx(platform::OsHandle handle, uint32_t milliseconds,
                                          uint32_t wakeMask, uint32_t flags) override;
     uint32_t WaitForSingleObject(platform::OsHandle handle, uint32_t milliseconds) override;

@@ -46,3 +46,27 @@ scenario_copy_of_another_account() {
     done
     check "script not started" 0 "$(runs_count)"
 }
+
+# A script that hands its work to a program it starts and ends at once, as cmd
+# does when its console is closed under a running msiexec: the program waits
+# for that work and reports what the rescan finds after it.
+scenario_script_hands_work_on() {
+    target_clear
+    local folder
+    folder=$(prefix_path "$APP_DIR")
+    {
+        echo '@echo off'
+        echo 'ping -n 6 127.0.0.1 >nul'
+        echo "mkdir \"$TARGET_DIR\""
+        echo "sc create MariaDB binPath= $TEST_SERVICE >nul"
+    } | sed 's/$/\r/' >"$folder/later.bat"
+    printf '@echo off\r\ncd>>"%%~dp0runs.txt"\r\nstart "" /min "%%~dp0later.bat"\r\nexit /b 0\r\n' \
+        >"$folder/silent-install2.bat"
+    echo MariaDB >>"$SERVICES_MADE"
+    app_start || return
+    check "wait label shown while the work runs" 1 "$(uia wait-visible 103 1 10000 | kv visible)"
+    expect_box "$INSTALLED_AUTOMATICALLY"
+    expect_end 0
+    check "script started exactly once" 1 "$(runs_count)"
+    target_clear
+}
