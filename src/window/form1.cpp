@@ -51,8 +51,8 @@ void Form1::Guarded(Entry entry) noexcept {
     try {
         entry();
     } catch (...) {
-        IgnoringFailure([&] { window_.MsgBox(platform::CurrentFailureMessage()); });
         exitCode_ = FailureCode(script_);
+        IgnoringFailure([&] { window_.MsgBox(platform::CurrentFailureMessage()); });
         IgnoringFailure([&] { window_.Unload(); });
     }
 }
@@ -75,16 +75,18 @@ void Form1::cmd_Abbruch_Click() {
 
 bool Form1::QueryUnload() noexcept { return !busy_; }
 
+bool Form1::QueryEndSession() noexcept { return !scriptRunning_; }
+
 void Form1::StartUpDecision() {
     if (module_.CheckDatabaseServices() != 1) {
         if (!window_.CanBeSeen()) EndUnseen();
         return;
     }
     BusyScope busy(busy_);
+    exitCode_ = exit_code::kFailed;  // until the outcome is known
     window_.SetVisible(platform::Control::cmd_install, false);
     const bool installed = RunInstallation() == 1 && InstallationDone();
-    window_.MsgBox(installed ? message::kInstalledAutomatically : message::kNotInstalled);
-    Finish(installed);
+    Finish(installed, installed ? message::kInstalledAutomatically : message::kNotInstalled);
 }
 
 // Nobody could press a button: a server present, or a failed scan, ends the
@@ -96,18 +98,23 @@ void Form1::EndUnseen() {
 
 void Form1::InstallOnRequest() {
     BusyScope busy(busy_);
+    exitCode_ = exit_code::kFailed;  // until the outcome is known
     bool installed = false;
+    const wchar_t* finalMessage = nullptr;
     if (RunInstallation() == 1) {
         installed = InstallationDone();
-        window_.MsgBox(installed ? message::kInstalledOnRequest : message::kNotInstalled);
+        finalMessage = installed ? message::kInstalledOnRequest : message::kNotInstalled;
     } else if (script_ && script_->status == ShellStatus::WaitFailed) {
-        window_.MsgBox(message::kNotInstalled);
+        finalMessage = message::kNotInstalled;
     }
-    Finish(installed);
+    Finish(installed, finalMessage);
 }
 
-void Form1::Finish(bool installed) {
+// The outcome's code stands before the final message, so a session that ends
+// while the message is open ends the program with it.
+void Form1::Finish(bool installed, const wchar_t* finalMessage) {
     exitCode_ = installed ? InstalledCode(script_) : FailureCode(script_);
+    if (finalMessage != nullptr) window_.MsgBox(finalMessage);
     window_.Unload();
 }
 
@@ -135,6 +142,7 @@ int16_t Form1::RunInstallation() {
     IgnoringFailure([&] { window_.SetMousePointer(MousePointer::Hourglass); });
     const std::wstring script = files_.ProgramDirectory() + L"\\silent-install2.bat";
     IgnoringFailure([&] {
+        BusyScope running(scriptRunning_);
         script_ = ShellAndWait(runner_, script, platform::kSwShowMinimized, 1);
         if (script_->status == ShellStatus::StartFailed)
             window_.MsgBox(message::kCannotStart + script);

@@ -11,6 +11,8 @@ inline constexpr const wchar_t* kNotInstalled =
 inline constexpr const wchar_t* kDirectoryExists =
     L"Das Verzeichnis <c:\\Programme\\MariaDB 10.1> existiert schon! Es muss vor der "
     L"Installation gelöscht werden. Ggf. das <data>-Verzeichnis vorher sichern";
+// Shown by Windows beside the program when it asks a log-off or shutdown to wait.
+inline constexpr const wchar_t* kShutdownBlocked = L"MariaDB wird installiert";
 inline constexpr const wchar_t* kCannotStart = L"Datei konnte nicht gestartet werden: ";
 
 }  // namespace message

@@ -71,6 +71,8 @@ class FakePlatform final : public platform::Platform {
     std::vector<std::function<void()>> pendingEvents;
     // A request to quit that the next DoEvents finds after the pending events.
     bool quitRequested = false;
+    // Runs while a message box is open, with its text.
+    std::function<void(const std::wstring&)> duringMessageBox;
     // Whether anybody can see the window; where nobody can, message boxes show nothing.
     bool canBeSeen = true;
 

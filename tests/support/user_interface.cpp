@@ -29,6 +29,7 @@ void FakePlatform::SetVisible(platform::Control control, bool show) {
 
 void FakePlatform::MsgBox(const std::wstring& text) {
     transcript.push_back((canBeSeen ? L"message " : L"unseen message ") + text);
+    if (duringMessageBox) duringMessageBox(text);
 }
 
 bool FakePlatform::DoEvents() {

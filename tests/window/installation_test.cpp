@@ -423,3 +423,23 @@ TEST_F(InstallationTest, ProcessesLeftInTheJobAreAwaitedBeforeTheRescan) {
     EXPECT_EQ(form.ExitCode(), 3010);
     ExpectClosedWithoutHandles();
 }
+
+// The session may end before a road (closed by the user) and once the outcome
+// is known (its code); while the script runs it is asked to wait, and a forced
+// end would leave a failure.
+TEST_F(InstallationTest, SessionMayEndExceptWhileTheScriptRuns) {
+    EXPECT_TRUE(form.QueryEndSession());
+    EXPECT_EQ(form.ExitCode(), 1602);
+    ScriptInstallsMariaDB();
+    fake.process.inputWakeUps = 1;
+    fake.pendingEvents = {[&] {
+        EXPECT_FALSE(form.QueryEndSession());
+        EXPECT_EQ(form.ExitCode(), 1603);
+    }};
+    fake.duringMessageBox = [&](const std::wstring&) {
+        EXPECT_TRUE(form.QueryEndSession());
+        EXPECT_EQ(form.ExitCode(), 0);
+    };
+    form.Form_Activate();
+    EXPECT_EQ(fake.doEventsCalls, 1);
+}

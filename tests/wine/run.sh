@@ -51,6 +51,8 @@ SCENARIOS=(
     hidden-start
     copy-of-another-account
     script-hands-work-on
+    session-end-while-waiting
+    session-end-before-a-road
 )
 
 for name in "$@"; do

@@ -3,6 +3,7 @@
 #include "platform/failure.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/phase_marks.h"
+#include "window/messages.h"
 
 namespace win32 {
 namespace {
@@ -175,6 +176,13 @@ LRESULT InstallerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             if (events_->QueryUnload()) Destroy();
             return 0;
+        case WM_QUERYENDSESSION:
+            return OnQueryEndSession();
+        case WM_ENDSESSION:
+            // The system ends the process once this returns: end now, with the
+            // code that fits what was reached.
+            if (wParam) ::ExitProcess(static_cast<UINT>(events_->ExitCode()));
+            return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             ::SetBkColor(reinterpret_cast<HDC>(wParam), BackgroundColour());
@@ -211,6 +219,17 @@ void InstallerWindow::OnActivate(WPARAM wParam) {
     if (lastFocus_ == nullptr || !::IsWindowVisible(lastFocus_))
         lastFocus_ = ControlWindow(platform::Control::cmd_Abbruch);
     ::SetFocus(lastFocus_);
+}
+
+// While the script runs, the session is asked to wait, with a reason Windows
+// shows (Wine's reason functions fail; the answer alone counts there).
+BOOL InstallerWindow::OnQueryEndSession() {
+    if (events_->QueryEndSession()) {
+        ::ShutdownBlockReasonDestroy(window_);
+        return TRUE;
+    }
+    ::ShutdownBlockReasonCreate(window_, message::kShutdownBlocked);
+    return FALSE;
 }
 
 void InstallerWindow::OnCommand(WPARAM wParam) {

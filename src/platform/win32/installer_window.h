@@ -48,6 +48,7 @@ class InstallerWindow {
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool CreateControls();
     void OnActivate(WPARAM wParam);
+    BOOL OnQueryEndSession();
     void OnCommand(WPARAM wParam);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnDpiChanged(UINT dpi, const RECT& suggested);

@@ -70,3 +70,42 @@ scenario_script_hands_work_on() {
     check "script started exactly once" 1 "$(runs_count)"
     target_clear
 }
+
+# end_session: the end of the session as Wine's wineboot asks for it; 1 when a
+# program refused. Its output goes to the app log.
+end_session() {
+    wine_run wineboot --end-session >>"$WINE_REPO/build/wine-suite-app.log" 2>&1
+    echo $?
+}
+
+# While the script runs, the session is asked to wait: the program goes on and
+# reports the outcome. A session that ends all the same ends it with 1603.
+scenario_session_end_while_waiting() {
+    target_clear
+    install_script "$(make_script 0 installs 6)"
+    app_start || return
+    check "wait label shown while the script runs" 1 "$(uia wait-visible 103 1 10000 | kv visible)"
+    check "end of the session refused" 1 "$(end_session)"
+    check "window still open after the session was asked to end" 1 "$(uia count-windows | kv count)"
+    expect_box "$INSTALLED_AUTOMATICALLY"
+    expect_end 0
+    svc_clear
+    target_clear
+    install_script "$(make_script 0 nothing 6)"
+    app_start || return
+    check "wait label shown while the script runs" 1 "$(uia wait-visible 103 1 10000 | kv visible)"
+    check "program ended by the forced end of the session" 1 "$(uia end-session | kv ended)"
+    # The launcher's output pipe is shared with the script, which runs on.
+    app_wait_exit 15
+    check "exit code" 1603 "${APP_EXIT:-still running}"
+}
+
+# Before an installation road, the session may end: closed without installing.
+scenario_session_end_before_a_road() {
+    target_clear
+    svc_running MySQL
+    app_start || return
+    expect_verdict "$MYSQL_RUNNING"
+    check "end of the session accepted" 0 "$(end_session)"
+    expect_exit_code 1602
+}
