@@ -14,6 +14,7 @@ rem     1619  kein MSI-Paket gefunden
 rem     1     ROOT_PASSWORD ist leer
 rem     2     mehrere Pakete mariadb-10.1*.msi gefunden und PACKAGE ist leer
 rem     3     ROOT_PASSWORD enthaelt ein Anfuehrungszeichen
+rem     4     ROOT_PASSWORD enthaelt ein Zeichen ausserhalb von ASCII (Umlaut, ss)
 rem     sonst der Exit-Code von msiexec (z. B. 1603: Installation gescheitert;
 rem           nachschlagen mit "net helpmsg <Nummer>")
 rem ===========================================================================
@@ -24,7 +25,11 @@ rem --- Einstellungen ----------------------------------------------------------
 rem Kennwort des Datenbankbenutzers root (Pflicht). Es steht zwischen den
 rem Anfuehrungszeichen, genau wie es lautet; Leerzeichen und die Zeichen
 rem & ^ ! ( ) duerfen darin vorkommen. Ein Prozentzeichen wird als %% geschrieben
-rem (aus Pro%%zent wird Pro%zent). Ein Anfuehrungszeichen ist nicht moeglich.
+rem (aus Pro%%zent wird Pro%zent). Ein Anfuehrungszeichen ist nicht moeglich,
+rem ebenso wenig Umlaute, ss und andere Zeichen ausserhalb von ASCII: cmd liest
+rem dieses Skript in der Codepage der Konsole (850 auf deutschem Windows), der
+rem Editor speichert aber in einer anderen, und es kaeme still ein anderes
+rem Kennwort an.
 set "ROOT_PASSWORD="
 
 rem MSI-Paket. Leer gelassen nimmt das Skript das eine Paket mariadb-10.1*.msi
@@ -66,6 +71,14 @@ rem vorkommt, unterscheiden sich die beiden Ergebnisse.
 set "UNQUOTED=%ROOT_PASSWORD:"=%"
 set "MARKED=%ROOT_PASSWORD:"=_%"
 if not "%UNQUOTED%"=="%MARKED%" goto :quote_in_password
+rem Jedes druckbare ASCII-Zeichen ist hier ein Trennzeichen (das Leerzeichen
+rem zuletzt): bleibt ein Stueck uebrig, steht ein anderes Zeichen darin. Die
+rem Klammern werden vorher entfernt, sie stoeren die Zeile des for-Befehls.
+set "REST=x%ROOT_PASSWORD:(=%"
+set "REST=%REST:)=%"
+set "OTHER_CHARACTER="
+for /f "delims=!#$%%&'*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\]^_`abcdefghijklmnopqrstuvwxyz{|}~ " %%C in ("%REST%") do set "OTHER_CHARACTER=1"
+if defined OTHER_CHARACTER goto :other_character_in_password
 
 rem Das Protokoll traegt den Computernamen, damit viele Computer in einen
 rem gemeinsamen Ordner schreiben koennen. Ist der Ordner des Skripts nicht
@@ -91,6 +104,14 @@ exit /b 1
 echo Das Kennwort bei ROOT_PASSWORD enthaelt ein Anfuehrungszeichen (").
 echo msiexec kann es so nicht uebernehmen; bitte ein anderes Kennwort waehlen.
 exit /b 3
+
+:other_character_in_password
+echo Das Kennwort bei ROOT_PASSWORD enthaelt ein Zeichen ausserhalb von ASCII
+echo (etwa einen Umlaut oder ein ss). cmd liest dieses Skript in einer anderen
+echo Codepage, als der Editor es gespeichert hat; msiexec bekaeme ein anderes
+echo Kennwort. Bitte nur Buchstaben ohne Umlaute, Ziffern, Leerzeichen und
+echo Satzzeichen verwenden.
+exit /b 4
 
 :no_package
 echo Kein MSI-Paket gefunden: "%~dp0mariadb-10.1*.msi"

@@ -41,6 +41,7 @@ SCENARIOS=(
     button-failing-package
     template-special-password
     template-quote-in-password
+    template-other-character-in-password
     template-several-packages
     template-read-only-folder
     unseen-installs
