@@ -12,7 +12,7 @@ rem     3010  installiert; Windows muss neu gestartet werden (von msiexec)
 rem     1641  installiert; msiexec hat den Neustart eingeleitet
 rem     1619  kein MSI-Paket gefunden
 rem     1     ROOT_PASSWORD ist leer
-rem     2     mehrere Pakete mariadb-10.1*.msi gefunden und PACKAGE ist leer
+rem     2     mehrere Pakete mariadb-10.1.*.msi gefunden und PACKAGE ist leer
 rem     3     ROOT_PASSWORD enthaelt ein Anfuehrungszeichen
 rem     4     ROOT_PASSWORD enthaelt ein Zeichen ausserhalb von ASCII (Umlaut, ss)
 rem     sonst der Exit-Code von msiexec (z. B. 1603: Installation gescheitert;
@@ -32,7 +32,7 @@ rem Editor speichert aber in einer anderen, und es kaeme still ein anderes
 rem Kennwort an.
 set "ROOT_PASSWORD="
 
-rem MSI-Paket. Leer gelassen nimmt das Skript das eine Paket mariadb-10.1*.msi
+rem MSI-Paket. Leer gelassen nimmt das Skript das eine Paket mariadb-10.1.*.msi
 rem neben sich (etwa mariadb-10.1.48-winx64.msi). Ein Dateiname neben dem
 rem Skript oder ein vollstaendiger Pfad hier geht vor.
 set "PACKAGE="
@@ -50,7 +50,7 @@ rem Gesucht wird im Ordner des Skripts selbst (pushd bindet auch eine
 rem Freigabe als Laufwerk ein), das Suchmuster steht ohne Pfad.
 set "FOUND=0"
 pushd "%~dp0"
-for %%F in (mariadb-10.1*.msi) do (
+for %%F in (mariadb-10.1.*.msi) do (
     set /a FOUND+=1
     set "PACKAGE=%%~fF"
 )
@@ -114,13 +114,13 @@ echo Satzzeichen verwenden.
 exit /b 4
 
 :no_package
-echo Kein MSI-Paket gefunden: "%~dp0mariadb-10.1*.msi"
+echo Kein MSI-Paket gefunden: "%~dp0mariadb-10.1.*.msi"
 exit /b 1619
 
 :several_packages
 echo Mehrere MSI-Pakete gefunden; bitte eines bei PACKAGE in "%~nx0" eintragen:
 pushd "%~dp0"
-for %%F in (mariadb-10.1*.msi) do echo     "%%~nxF"
+for %%F in (mariadb-10.1.*.msi) do echo     "%%~nxF"
 popd
 exit /b 2
 

@@ -1,5 +1,5 @@
 # The release package: one ZIP per architecture whose top folder, named like the
-# ZIP, holds the program, the administrators' script template and LIESMICH.txt,
+# ZIP, holds the program, the administrators' install and removal templates and LIESMICH.txt,
 # with a SHA-256 checksum file beside it. Text files get Windows line ends.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(package_architecture win64)
@@ -9,11 +9,14 @@ endif()
 
 configure_file(${CMAKE_SOURCE_DIR}/packaging/LIESMICH.txt ${CMAKE_BINARY_DIR}/package/LIESMICH.txt
                @ONLY NEWLINE_STYLE CRLF)
-configure_file(${CMAKE_SOURCE_DIR}/examples/silent-install2.bat
-               ${CMAKE_BINARY_DIR}/package/silent-install2.bat COPYONLY)
+foreach(template silent-install2.bat silent-uninstall.bat)
+  configure_file(${CMAKE_SOURCE_DIR}/examples/${template} ${CMAKE_BINARY_DIR}/package/${template}
+                 COPYONLY)
+endforeach()
 
 install(TARGETS mariadb-installer RUNTIME DESTINATION .)
 install(FILES ${CMAKE_BINARY_DIR}/package/LIESMICH.txt ${CMAKE_BINARY_DIR}/package/silent-install2.bat
+              ${CMAKE_BINARY_DIR}/package/silent-uninstall.bat
         DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)

@@ -24,14 +24,16 @@ check_unsigned_packages() {
     check "unsigned: says so" yes "$(grep -q 'NOT signed' <<<"$output" && echo yes || echo no)"
     for arch in win64 win32; do
         top=MariaDB-Installer-$version-$arch
-        check "$arch: files" "$top/LIESMICH.txt;$top/mariadb-installer.exe;$top/silent-install2.bat;" \
+        check "$arch: files" \
+            "$top/LIESMICH.txt;$top/mariadb-installer.exe;$top/silent-install2.bat;$top/silent-uninstall.bat;" \
             "$(unzip -Z1 "build/package/$top.zip" | sort | tr '\n' ';')"
         check "$arch: checksum" "$top.zip: OK" "$(cd build/package && sha256sum -c "$top.zip.sha256" 2>&1)"
         rm -rf "${work:?}/$arch" && unzip -q "build/package/$top.zip" -d "$work/$arch"
         check "$arch: LIESMICH.txt line ends" crlf "$(crlf "$work/$arch/$top/LIESMICH.txt")"
         check "$arch: LIESMICH.txt is UTF-8 with byte-order mark" efbbbf \
             "$(head -c 3 "$work/$arch/$top/LIESMICH.txt" | od -An -tx1 | tr -d ' \n')"
-        check "$arch: script line ends" crlf "$(crlf "$work/$arch/$top/silent-install2.bat")"
+        check "$arch: install script line ends" crlf "$(crlf "$work/$arch/$top/silent-install2.bat")"
+        check "$arch: removal script line ends" crlf "$(crlf "$work/$arch/$top/silent-uninstall.bat")"
     done
 }
 

@@ -10,7 +10,7 @@
 set -u
 WINE_TESTS=$(cd "$(dirname "$0")" && pwd)
 for part in lib/checks lib/program lib/services lib/texts scenarios/window scenarios/verdicts \
-    scenarios/install_roads scenarios/template_roads scenarios/unseen scenarios/system_events; do
+    scenarios/install_roads scenarios/template_roads scenarios/removal_roads scenarios/unseen scenarios/system_events; do
     source "$WINE_TESTS/$part.sh"
 done
 
@@ -43,7 +43,10 @@ SCENARIOS=(
     template-quote-in-password
     template-other-character-in-password
     template-several-packages
+    template-other-series-package
     template-read-only-folder
+    removal-keeps-data
+    removal-deletes-data
     unseen-installs
     unseen-failing-package
     unseen-mysql-running

@@ -5,10 +5,11 @@
 PACKAGE_NAME=mariadb-10.1.48-winx64.msi  # as the official packages are named
 RECORD_KEY='HKLM\Software\StandIn Database Server'
 
-# template_set NAME VALUE: the setting NAME of the template beside the program.
+# template_set NAME VALUE [TEMPLATE]: the setting NAME of the template beside
+# the program (the install template unless named).
 template_set() {
     local script
-    script=$(prefix_path "$APP_DIR")/silent-install2.bat
+    script=$(prefix_path "$APP_DIR")/${3:-silent-install2.bat}
     VALUE=$2 awk -v name="$1" '
         index($0, "set \"" name "=") == 1 { print "set \"" name "=" ENVIRON["VALUE"] "\"\r"; next }
         { print }' "$script" >"$script.new" && mv "$script.new" "$script"
@@ -34,11 +35,12 @@ recorded_password() {
 
 installed() { [ -f "$(prefix_path "$TARGET_DIR")/bin/standin-server.exe" ] && echo yes || echo no; }
 
-# script_run: the template alone, as software distribution may start it; its
-# output in SCRIPT_OUT, its whole exit code in SCRIPT_EXIT.
+# script_run [TEMPLATE]: the template alone (the install template unless
+# named), as software distribution may start it; its output in SCRIPT_OUT, its
+# whole exit code in SCRIPT_EXIT.
 script_run() {
     SCRIPT_OUT=$(cd "$WINEPREFIX/drive_c" && "$WINELOADER" "$TOOLS/launch.exe" 60000 \
-        "$APP_DIR\\silent-install2.bat" 2>/dev/null | tr -d '\r')
+        "$APP_DIR\\${1:-silent-install2.bat}" 2>/dev/null | tr -d '\r')
     SCRIPT_EXIT=$(kv exit_code <<<"$SCRIPT_OUT")
     sed 's/^/# script: /' <<<"$SCRIPT_OUT"
 }
@@ -144,6 +146,16 @@ scenario_template_other_character_in_password() {
     check "umlaut: exit code" 4 "$SCRIPT_EXIT"
     check "umlaut: says why" yes "$(printed 'ausserhalb von ASCII')"
     check "umlaut: nothing installed" no "$(installed)"
+}
+
+# A package of the 10.11 series beside the 10.1 one is not taken for it.
+scenario_template_other_series_package() {
+    template_place 'demo-Passwort-1' standin-server.msi
+    cp "$TOOLS/standin-server-failing.msi" "$(prefix_path "$APP_DIR")/mariadb-10.11.2-winx64.msi"
+    script_run
+    check "exit code" 0 "$SCRIPT_EXIT"
+    check "the 10.1 package installed" yes "$(installed)"
+    target_clear
 }
 
 # Two packages and no choice: both named, nothing installed; a PACKAGE set by

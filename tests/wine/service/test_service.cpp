@@ -1,8 +1,15 @@
 // A minimal Windows service for the tests: it reports itself running until the
 // service manager sends Stop. Any service name can be registered for it.
+// Installed as a database server is (its program in a folder named bin), it
+// writes a file into the data folder beside bin when it starts, as a database
+// does; no package owns that file. Started by its package's removal as
+// "--removal VALUE" (the CLEANUPDATA it was given), it records VALUE in the
+// registry and deletes that data folder when VALUE is 1.
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
+#include <string>
 
 #include "platform/win32/unique_handles.h"
 
@@ -36,9 +43,51 @@ DWORD WINAPI Handler(DWORD control, DWORD, void*, void*) {
     }
 }
 
+// INSTALLDIR\bin\program.exe -> INSTALLDIR\data; empty elsewhere.
+std::wstring DataFolder() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return {};
+    std::wstring folder(path, length);
+    folder.resize(folder.find_last_of(L'\\'));
+    const std::size_t parent = folder.find_last_of(L'\\');
+    if (parent == std::wstring::npos || _wcsicmp(folder.c_str() + parent + 1, L"bin") != 0)
+        return {};
+    return folder.substr(0, parent) + L"\\data";
+}
+
+void WriteDataFile() {
+    const std::wstring data = DataFolder();
+    if (data.empty()) return;
+    ::CreateDirectoryW(data.c_str(), nullptr);
+    const HANDLE file = ::CreateFileW((data + L"\\started.txt").c_str(), GENERIC_WRITE, 0, nullptr,
+                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+}
+
+// The data folder holds files only, as the service writes it.
+int OnRemoval(const wchar_t* cleanUpData) {
+    const DWORD bytes = static_cast<DWORD>((std::wcslen(cleanUpData) + 1) * sizeof(wchar_t));
+    ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\StandIn Removal", L"CleanUpData", REG_SZ,
+                      cleanUpData, bytes);
+    const std::wstring data = DataFolder();
+    if (std::wcscmp(cleanUpData, L"1") != 0 || data.empty()) return 0;
+    WIN32_FIND_DATAW found{};
+    const win32::UniqueFindHandle search(::FindFirstFileW((data + L"\\*").c_str(), &found));
+    if (search) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                ::DeleteFileW((data + L"\\" + found.cFileName).c_str());
+        } while (::FindNextFileW(search.Get(), &found));
+    }
+    ::RemoveDirectoryW(data.c_str());
+    return 0;
+}
+
 void WINAPI ServiceMain(DWORD argc, wchar_t** argv) {
     g_status = ::RegisterServiceCtrlHandlerExW(argc > 0 ? argv[0] : L"", &Handler, nullptr);
     if (g_status == nullptr) return;
+    WriteDataFile();
     Report(SERVICE_RUNNING);
     ::WaitForSingleObject(g_stop, INFINITE);
     Report(SERVICE_STOPPED);
@@ -46,7 +95,8 @@ void WINAPI ServiceMain(DWORD argc, wchar_t** argv) {
 
 }  // namespace
 
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
+    if (argc == 3 && std::wcscmp(argv[1], L"--removal") == 0) return OnRemoval(argv[2]);
     const win32::UniqueHandle stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!stop) {
         const DWORD error = ::GetLastError();

@@ -1,0 +1,69 @@
+# Scenarios of the administrators' removal template: what the install template
+# installed is found through the registry and removed, the databases kept
+# unless the template is told otherwise. Sourced by run.sh after template_roads.sh.
+
+UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall'
+DECOY_KEY="$UNINSTALL_KEY\\MariaDB 10.11 (x64)"
+DECOY_CODE='{0000A011-0000-4000-8000-000000000011}'
+DATA_FILE=$(prefix_path "$TARGET_DIR")/data/started.txt
+
+# removal_installed: the stand-in installed through the install template (its
+# server running has written into the data folder), a 10.11 entry beside it that
+# must stay, and the removal template beside the program instead of the package.
+removal_installed() {
+    template_place 'demo-Passwort-1' standin-server.msi
+    wine_run reg delete 'HKLM\Software\StandIn Removal' /f >/dev/null 2>&1
+    script_run
+    check "installed through the install template" 0 "$SCRIPT_EXIT"
+    check "data written by the running server" yes "$([ -f "$DATA_FILE" ] && echo yes || echo no)"
+    wine_run reg add "$DECOY_KEY" /v DisplayName /d 'MariaDB 10.11 (x64)' /f >/dev/null 2>&1
+    wine_run reg add "$DECOY_KEY" /v UninstallString /d "msiexec.exe /I $DECOY_CODE" /f >/dev/null 2>&1
+    rm -f "$(prefix_path "$APP_DIR")/$PACKAGE_NAME"
+    cp "$WINE_REPO/examples/silent-uninstall.bat" "$(prefix_path "$APP_DIR")/"
+}
+
+# The CLEANUPDATA the stand-in's removal was given, or "none" when it did not
+# run. Wine's msi turns CLEANUPDATA="" into the text of the next property.
+removal_cleanupdata() {
+    local out
+    out=$(wine_run reg query 'HKLM\Software\StandIn Removal' /v CleanUpData 2>/dev/null | tr -d '\r')
+    grep -q CleanUpData <<<"$out" || { echo none; return; }
+    sed -n 's/^ *CleanUpData *REG_SZ *//p' <<<"$out" | sed 's/^$/(empty)/'
+}
+
+removed_checks() {
+    check "exit code" 0 "$SCRIPT_EXIT"
+    check "service gone" missing "$(svc_state MariaDB)"
+    check "server program gone" no "$(installed)"
+    check "10.11 entry left alone" no "$(printed "$DECOY_CODE")"
+    check "10.11 entry still listed" 0 "$(wine_run reg query "$DECOY_KEY" >/dev/null 2>&1; echo $?)"
+}
+
+# Removed without a package beside the template, the databases kept; the
+# second run finds nothing and says so.
+scenario_removal_keeps_data() {
+    removal_installed
+    script_run silent-uninstall.bat
+    removed_checks
+    check "CLEANUPDATA given empty to msiexec" yes "$(printed 'CLEANUPDATA=""')"
+    check "the package's removal ran, told to keep the data" yes \
+        "$(case $(removal_cleanupdata) in none | 1) echo no ;; *) echo yes ;; esac)"
+    check "data file kept" yes "$([ -f "$DATA_FILE" ] && echo yes || echo no)"
+    check "says where the data stays" yes "$(printed 'Die Datenbanken liegen weiter')"
+    script_run silent-uninstall.bat
+    check "again: exit code" 0 "$SCRIPT_EXIT"
+    check "again: says nothing is installed" yes "$(printed 'Kein MariaDB 10.1 installiert')"
+    wine_run reg delete "$DECOY_KEY" /f >/dev/null 2>&1
+    target_clear
+}
+
+scenario_removal_deletes_data() {
+    removal_installed
+    template_set DELETE_DATA yes silent-uninstall.bat
+    script_run silent-uninstall.bat
+    removed_checks
+    check "CLEANUPDATA given" 1 "$(removal_cleanupdata)"
+    check "data folder gone" no "$([ -e "$(prefix_path "$TARGET_DIR")/data" ] && echo yes || echo no)"
+    wine_run reg delete "$DECOY_KEY" /f >/dev/null 2>&1
+    target_clear
+}
