@@ -11,6 +11,10 @@ DATA_FILE=$(prefix_path "$TARGET_DIR")/data/started.txt
 # server running has written into the data folder), a 10.11 entry beside it that
 # must stay, and the removal template beside the program instead of the package.
 removal_installed() {
+    local package
+    for package in standin-server standin-server-restart; do  # left by earlier scenarios
+        wine_run msiexec /x "Z:${TOOLS//\//\\}\\$package.msi" /qn >/dev/null 2>&1
+    done
     template_place 'demo-Passwort-1' standin-server.msi
     wine_run reg delete 'HKLM\Software\StandIn Removal' /f >/dev/null 2>&1
     script_run
