@@ -47,6 +47,7 @@ SCENARIOS=(
     template-read-only-folder
     removal-keeps-data
     removal-deletes-data
+    removal-still-listed
     unseen-installs
     unseen-failing-package
     unseen-mysql-running

@@ -71,3 +71,16 @@ scenario_removal_deletes_data() {
     wine_run reg delete "$DECOY_KEY" /f >/dev/null 2>&1
     target_clear
 }
+
+# An entry named after a product code that msiexec does not know: msiexec
+# refuses (1605, unknown product), the entry stays listed, and the template
+# ends with msiexec's code.
+scenario_removal_still_listed() {
+    local key="$UNINSTALL_KEY\\$DECOY_CODE"
+    wine_run reg add "$key" /v DisplayName /d 'MariaDB 10.1' /f >/dev/null 2>&1
+    cp "$WINE_REPO/examples/silent-uninstall.bat" "$(prefix_path "$APP_DIR")/"
+    script_run silent-uninstall.bat
+    check "exit code" 1605 "$SCRIPT_EXIT"
+    check "says it is still installed" yes "$(printed "$DECOY_CODE ist danach noch installiert")"
+    wine_run reg delete "$key" /f >/dev/null 2>&1
+}
