@@ -442,4 +442,5 @@ TEST_F(InstallationTest, SessionMayEndExceptWhileTheScriptRuns) {
     };
     form.Form_Activate();
     EXPECT_EQ(fake.doEventsCalls, 1);
+    EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kInstalledAutomatically});
 }
