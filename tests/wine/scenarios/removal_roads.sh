@@ -8,8 +8,8 @@ DECOY_CODE='{0000A011-0000-4000-8000-000000000011}'
 DATA_FILE=$(prefix_path "$TARGET_DIR")/data/started.txt
 
 # removal_installed: the stand-in installed through the install template (its
-# server running has written into the data folder), a 10.11 entry beside it that
-# must stay, and the removal template beside the program instead of the package.
+# server running has written into the data folder), and the removal template
+# beside the program instead of the package.
 removal_installed() {
     local package
     for package in standin-server standin-server-restart; do  # left by earlier scenarios
@@ -19,9 +19,7 @@ removal_installed() {
     wine_run reg delete 'HKLM\Software\StandIn Removal' /f >/dev/null 2>&1
     script_run
     check "installed through the install template" 0 "$SCRIPT_EXIT"
-    check "data written by the running server" yes "$([ -f "$DATA_FILE" ] && echo yes || echo no)"
-    wine_run reg add "$DECOY_KEY" /v DisplayName /d 'MariaDB 10.11 (x64)' /f >/dev/null 2>&1
-    wine_run reg add "$DECOY_KEY" /v UninstallString /d "msiexec.exe /I $DECOY_CODE" /f >/dev/null 2>&1
+    check "data written by the running server" yes "$(data_file_kept)"
     rm -f "$(prefix_path "$APP_DIR")/$PACKAGE_NAME"
     cp "$WINE_REPO/examples/silent-uninstall.bat" "$(prefix_path "$APP_DIR")/"
 }
@@ -35,24 +33,28 @@ removal_cleanupdata() {
     sed -n 's/^ *CleanUpData *REG_SZ *//p' <<<"$out" | sed 's/^$/(empty)/'
 }
 
+data_file_kept() { [ -f "$DATA_FILE" ] && echo yes || echo no; }
+
 removed_checks() {
     check "exit code" 0 "$SCRIPT_EXIT"
     check "service gone" missing "$(svc_state MariaDB)"
     check "server program gone" no "$(installed)"
-    check "10.11 entry left alone" no "$(printed "$DECOY_CODE")"
-    check "10.11 entry still listed" 0 "$(wine_run reg query "$DECOY_KEY" >/dev/null 2>&1; echo $?)"
 }
 
-# Removed without a package beside the template, the databases kept; the
-# second run finds nothing and says so.
+# Removed without a package beside the template, the databases kept, a 10.11
+# entry beside it left alone; the second run finds nothing and says so.
 scenario_removal_keeps_data() {
     removal_installed
+    wine_run reg add "$DECOY_KEY" /v DisplayName /d 'MariaDB 10.11 (x64)' /f >/dev/null 2>&1
+    wine_run reg add "$DECOY_KEY" /v UninstallString /d "msiexec.exe /I $DECOY_CODE" /f >/dev/null 2>&1
     script_run silent-uninstall.bat
     removed_checks
+    check "10.11 entry left alone" no "$(printed "$DECOY_CODE")"
+    check "10.11 entry still listed" 0 "$(wine_run reg query "$DECOY_KEY" >/dev/null 2>&1; echo $?)"
     check "CLEANUPDATA given empty to msiexec" yes "$(printed 'CLEANUPDATA=""')"
     check "the package's removal ran, told to keep the data" yes \
         "$(case $(removal_cleanupdata) in none | 1) echo no ;; *) echo yes ;; esac)"
-    check "data file kept" yes "$([ -f "$DATA_FILE" ] && echo yes || echo no)"
+    check "data file kept" yes "$(data_file_kept)"
     check "says where the data stays" yes "$(printed 'Die Datenbanken liegen weiter')"
     script_run silent-uninstall.bat
     check "again: exit code" 0 "$SCRIPT_EXIT"
@@ -68,7 +70,6 @@ scenario_removal_deletes_data() {
     removed_checks
     check "CLEANUPDATA given" 1 "$(removal_cleanupdata)"
     check "data folder gone" no "$([ -e "$(prefix_path "$TARGET_DIR")/data" ] && echo yes || echo no)"
-    wine_run reg delete "$DECOY_KEY" /f >/dev/null 2>&1
     target_clear
 }
 
