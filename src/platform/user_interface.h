@@ -33,6 +33,10 @@ class UserInterface {
     // Dispatches only repaints and messages sent from other threads, so the
     // window stays drawn and answers while a request to quit is held.
     virtual void KeepPainted() = 0;
+    // While held, a log-off or shutdown is asked to wait, with a reason Windows
+    // shows, where somebody can see the window; an end the system declares
+    // critical is never refused.
+    virtual void HoldSessionEnd(bool held) noexcept = 0;
     // Destroys the window, which ends the program.
     virtual void Unload() = 0;
 };

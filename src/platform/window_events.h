@@ -15,9 +15,6 @@ class WindowEvents {
     // Asked before the close box, Close in the system menu or Alt+F4 closes
     // the window; false keeps it open.
     virtual bool QueryUnload() noexcept = 0;
-    // Asked when the session is about to end (log-off, shutdown); false asks
-    // the system to wait, as while the installation script runs.
-    virtual bool QueryEndSession() noexcept = 0;
     // The code the program ends with once the window has closed, or when the
     // session ends.
     virtual int32_t ExitCode() const noexcept = 0;

@@ -43,6 +43,21 @@ bool WaitForJob(const RunnerPlatform& platform, platform::OsHandle job, bool kee
     }
 }
 
+// Holds the session's end from the script's start until it and what it
+// started have ended.
+class SessionEndHold {
+  public:
+    explicit SessionEndHold(platform::UserInterface& window) : window_(window) {
+        window_.HoldSessionEnd(true);
+    }
+    ~SessionEndHold() { window_.HoldSessionEnd(false); }
+    SessionEndHold(const SessionEndHold&) = delete;
+    SessionEndHold& operator=(const SessionEndHold&) = delete;
+
+  private:
+    platform::UserInterface& window_;
+};
+
 }  // namespace
 
 ShellResult ShellAndWait(const RunnerPlatform& platform, const std::wstring& path,
@@ -58,6 +73,7 @@ ShellResult ShellAndWait(const RunnerPlatform& platform, const std::wstring& pat
         return {ShellStatus::StartFailed, 0};
     const platform::OwnedProcessHandle process(platform.processes, started);
     const platform::OwnedJobHandle job(platform.processes, startedJob);
+    const SessionEndHold sessionEndHeld(platform.window);
     bool quitHeld = false;
     if (!WaitForEnd(platform, process.Get(), keepResponsive != 0, quitHeld))
         return {ShellStatus::WaitFailed, 0};

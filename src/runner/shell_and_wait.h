@@ -25,7 +25,9 @@ struct ShellResult {
 // the program, with the given show-window value, and waits for its end and
 // for the end of everything it started. When
 // keepResponsive is non-zero, window messages are dispatched while it runs,
-// until a request to quit arrives; then it dispatches only repaints. A
-// missing file is reported to the user with "Datei nicht gefunden: " and the path.
+// until a request to quit arrives; then it dispatches only repaints. From a
+// successful start until the end of everything started, the session's end is
+// held. A missing file is reported to the user with "Datei nicht gefunden: "
+// and the path.
 ShellResult ShellAndWait(const RunnerPlatform& platform, const std::wstring& path,
                          int32_t windowStyle, int16_t keepResponsive);

@@ -1,5 +1,6 @@
 #include "services/module1.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ struct ScanFailure {
 };
 
 constexpr int32_t kRecordSize = static_cast<int32_t>(sizeof(platform::ServiceRecord));
+// The largest buffer one enumeration call takes; the resume handle reads on.
+constexpr int32_t kMostBytesPerCall = 256 * 1024;
 
 }  // namespace
 
@@ -79,7 +82,9 @@ void Module1::RunPass(uint32_t serviceState, int16_t& mysqlFlag, int16_t& mariaF
 // complete; a call that brings nothing and does not move on is a failure.
 bool Module1::FetchAndTest(platform::ScHandle manager, uint32_t serviceState, uint32_t& bytesNeeded,
                            uint32_t& resumeHandle, int16_t& mysqlFlag, int16_t& mariaFlag) {
-    const int32_t count = RecordCount(static_cast<int32_t>(bytesNeeded), kRecordSize);
+    const int32_t wanted = RecordCount(static_cast<int32_t>(bytesNeeded), kRecordSize);
+    BufferBytes(wanted, kRecordSize);  // a size past 32 bits fails the scan, as it always has
+    const int32_t count = std::min(wanted, kMostBytesPerCall / kRecordSize);
     const int32_t bufferBytes = BufferBytes(count, kRecordSize);
     std::vector<platform::ServiceRecord> records(static_cast<std::size_t>(count));
     const uint32_t resumedFrom = resumeHandle;

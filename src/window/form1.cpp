@@ -28,18 +28,26 @@ class BusyScope {
     bool& busy_;
 };
 
-// The script's own code when it asks for a restart, else success.
-int32_t InstalledCode(const std::optional<ShellResult>& script) {
-    const int32_t code = script ? static_cast<int32_t>(script->exitCode) : 0;
-    const bool restart =
-        code == exit_code::kRestartRequired || code == exit_code::kRestartInitiated;
-    return restart ? code : exit_code::kInstalled;
+bool IsSuccessCode(int32_t code) {
+    return code == exit_code::kInstalled || code == exit_code::kRestartRequired ||
+           code == exit_code::kRestartInitiated;
 }
 
-// The script's own code when it reported a failure, else the general one.
+int32_t ScriptCode(const std::optional<ShellResult>& script) {
+    return script ? static_cast<int32_t>(script->exitCode) : 0;
+}
+
+// The script's own code when it asks for a restart, else success.
+int32_t InstalledCode(const std::optional<ShellResult>& script) {
+    const int32_t code = ScriptCode(script);
+    return IsSuccessCode(code) ? code : exit_code::kInstalled;
+}
+
+// The script's own code when it reported a failure, else the general one: a
+// failed installation never ends with a code that counts as success.
 int32_t FailureCode(const std::optional<ShellResult>& script) {
-    const int32_t code = script ? static_cast<int32_t>(script->exitCode) : 0;
-    return code != 0 ? code : exit_code::kFailed;
+    const int32_t code = ScriptCode(script);
+    return IsSuccessCode(code) ? exit_code::kFailed : code;
 }
 
 }  // namespace
@@ -74,8 +82,6 @@ void Form1::cmd_Abbruch_Click() {
 }
 
 bool Form1::QueryUnload() noexcept { return !busy_; }
-
-bool Form1::QueryEndSession() noexcept { return !scriptRunning_; }
 
 void Form1::StartUpDecision() {
     if (module_.CheckDatabaseServices() != 1) {
@@ -142,7 +148,6 @@ int16_t Form1::RunInstallation() {
     IgnoringFailure([&] { window_.SetMousePointer(MousePointer::Hourglass); });
     const std::wstring script = files_.ProgramDirectory() + L"\\silent-install2.bat";
     IgnoringFailure([&] {
-        BusyScope running(scriptRunning_);
         script_ = ShellAndWait(runner_, script, platform::kSwShowMinimized, 1);
         if (script_->status == ShellStatus::StartFailed)
             window_.MsgBox(message::kCannotStart + script);

@@ -23,7 +23,6 @@ class Form1 : public platform::WindowEvents {
     void cmd_install_Click() override;
     void cmd_Abbruch_Click() override;
     bool QueryUnload() noexcept override;
-    bool QueryEndSession() noexcept override;
     int32_t ExitCode() const noexcept override { return exitCode_; }
 
   private:
@@ -41,8 +40,7 @@ class Form1 : public platform::WindowEvents {
     platform::UserInterface& window_;
     Module1& module_;
     bool activated_ = false;
-    bool busy_ = false;           // an installation road is running; the window must not close
-    bool scriptRunning_ = false;  // the script, or what it started, runs; the session must not end
+    bool busy_ = false;  // an installation road is running; the window must not close
     std::optional<ShellResult> script_;  // the latest run of the script, once started
     int32_t exitCode_ = exit_code::kClosedByUser;
 };

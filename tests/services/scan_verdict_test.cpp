@@ -138,6 +138,16 @@ TEST_F(ScanTest, ManyServicesAreAllSeen) {
 
 // Services that appear between the size query and the fetch, and a list longer
 // than one call hands out, are read on through the resume handle.
+// One call never gets more than the system's documented 256 KB.
+TEST_F(ScanTest, LongListIsFetchedInBuffersOfAtMost256KB) {
+    for (int i = 0; i < 8000; ++i) Stopped("AVeryLongServiceNameNumber" + std::to_string(i));
+    Stopped("MySQL");
+    EXPECT_EQ(module.CheckDatabaseServices(), 0);
+    EXPECT_EQ(module.FindingFlags().mysqlInactive, 1);
+    EXPECT_LE(fake.largestFetchBuffer, 256u * 1024u);
+    EXPECT_GT(fake.fetches, 1);
+}
+
 TEST_F(ScanTest, ListIsReadOnThroughTheResumeHandle) {
     Running("Spooler");
     fake.maxBytesPerCall = 300;

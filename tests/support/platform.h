@@ -89,11 +89,13 @@ class FakePlatform final : public platform::Platform {
     int handlesClosed = 0;
     int badCloses = 0;  // closes of a handle that was not open
     int fetches = 0;    // enumeration calls with a buffer
+    uint32_t largestFetchBuffer = 0;
     int doEventsCalls = 0;
     int keepPaintedCalls = 0;
     std::vector<uint32_t> wakeMasks;  // of every wait that wakes for window input
     int blockingWaits = 0;
     bool unloaded = false;
+    bool sessionEndHeld = false;
     platform::MousePointer pointer = platform::MousePointer::Default;
     std::map<platform::Control, std::wstring> captions;
     std::map<platform::Control, bool> visible;
@@ -129,6 +131,7 @@ class FakePlatform final : public platform::Platform {
     bool CanBeSeen() override { return canBeSeen; }
     bool DoEvents() override;
     void KeepPainted() override { ++keepPaintedCalls; }
+    void HoldSessionEnd(bool held) noexcept override { sessionEndHeld = held; }
     void Unload() override;
 
     std::wstring FromSystemCodePage(const char* text, std::size_t length) override;

@@ -66,6 +66,7 @@ int32_t FakePlatform::EnumServicesStatusA(platform::ScHandle manager, uint32_t,
         return 0;
     }
     ++fetches;
+    largestFetchBuffer = std::max(largestFetchBuffer, bufferSize);
     const std::size_t room =
         maxBytesPerCall > 0 ? std::min(bufferSize, maxBytesPerCall) : bufferSize;
     std::size_t fitting = 0;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -89,24 +90,31 @@ TEST_F(InstallationTest, ScriptThatInstallsNothingIsNotReportedAsInstalled) {
 }
 
 // The script's code changes no message; of an installation only a restart
-// request is passed on.
+// request is passed on, of a failure only a code that is no success.
 TEST_F(InstallationTest, ScriptExitCodeChangesNoMessage) {
-    for (const auto& [scriptCode, exitCode] :
-         std::vector<std::pair<uint32_t, int32_t>>{{1603, 0}, {3010, 3010}, {1641, 1641}}) {
+    struct Case {
+        uint32_t scriptCode;
+        bool installs;
+        int32_t exitCode;
+    };
+    for (const Case& c : {Case{1603, true, 0}, Case{3010, true, 3010}, Case{1641, true, 1641},
+                          Case{3010, false, 1603}, Case{1641, false, 1603}, Case{5, false, 5}}) {
         fake::FakePlatform platform;
         platform.files.insert(kScript);
-        platform.process.exitCode = scriptCode;
-        platform.process.effects = [&] {
-            platform.stopped.push_back({"MariaDB", "MariaDB"});
-            platform.directories.insert(kTarget);
-        };
+        platform.process.exitCode = c.scriptCode;
+        if (c.installs)
+            platform.process.effects = [&] {
+                platform.stopped.push_back({"MariaDB", "MariaDB"});
+                platform.directories.insert(kTarget);
+            };
         Module1 scan(platform, platform, platform, platform);
         Form1 window(platform, platform, platform, scan);
         window.Form_Activate();
-        SCOPED_TRACE(scriptCode);
+        SCOPED_TRACE(c.scriptCode);
         EXPECT_EQ(MessagesOf(platform),
-                  std::vector<std::wstring>{message::kInstalledAutomatically});
-        EXPECT_EQ(window.ExitCode(), exitCode);
+                  std::vector<std::wstring>{c.installs ? message::kInstalledAutomatically
+                                                       : message::kNotInstalled});
+        EXPECT_EQ(window.ExitCode(), c.exitCode);
     }
 }
 
@@ -424,23 +432,37 @@ TEST_F(InstallationTest, ProcessesLeftInTheJobAreAwaitedBeforeTheRescan) {
     ExpectClosedWithoutHandles();
 }
 
-// The session may end before a road (closed by the user) and once the outcome
-// is known (its code); while the script runs it is asked to wait, and a forced
-// end would leave a failure.
-TEST_F(InstallationTest, SessionMayEndExceptWhileTheScriptRuns) {
-    EXPECT_TRUE(form.QueryEndSession());
-    EXPECT_EQ(form.ExitCode(), 1602);
+// The session's end is held only from the script's start until it and what it
+// started have ended: not while a start failure or the outcome is shown.
+TEST_F(InstallationTest, SessionEndIsHeldOnlyWhileTheScriptRuns) {
     ScriptInstallsMariaDB();
     fake.process.inputWakeUps = 1;
-    fake.pendingEvents = {[&] {
-        EXPECT_FALSE(form.QueryEndSession());
-        EXPECT_EQ(form.ExitCode(), 1603);
-    }};
+    fake.leftInJob.push_back({0, 1, nullptr, nullptr});
+    std::vector<bool> heldDuringEvents;
+    std::function<void()> noteHeld = [&] {
+        heldDuringEvents.push_back(fake.sessionEndHeld);
+        fake.pendingEvents = {noteHeld};
+    };
+    fake.pendingEvents = {noteHeld};
+    std::vector<bool> heldDuringBoxes;
     fake.duringMessageBox = [&](const std::wstring&) {
-        EXPECT_TRUE(form.QueryEndSession());
-        EXPECT_EQ(form.ExitCode(), 0);
+        heldDuringBoxes.push_back(fake.sessionEndHeld);
     };
     form.Form_Activate();
-    EXPECT_EQ(fake.doEventsCalls, 1);
-    EXPECT_EQ(Messages(), std::vector<std::wstring>{message::kInstalledAutomatically});
+    for (bool startFails : {false, true}) {
+        fake::FakePlatform platform;
+        if (startFails) {
+            platform.files.insert(kScript);
+            platform.Fail(Call::CreateProcessW, 2);
+        }
+        platform.duringMessageBox = [&](const std::wstring&) {
+            heldDuringBoxes.push_back(platform.sessionEndHeld);
+        };
+        Module1 scan(platform, platform, platform, platform);
+        Form1 window(platform, platform, platform, scan);
+        window.Form_Activate();
+    }
+    EXPECT_EQ(heldDuringEvents, std::vector<bool>({true, true}));  // the script, then its job
+    EXPECT_EQ(heldDuringBoxes, std::vector<bool>(5, false));
+    EXPECT_FALSE(fake.sessionEndHeld);
 }

@@ -177,7 +177,7 @@ LRESULT InstallerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (events_->QueryUnload()) Destroy();
             return 0;
         case WM_QUERYENDSESSION:
-            return OnQueryEndSession();
+            return OnQueryEndSession(lParam);
         case WM_ENDSESSION:
             // The system ends the process once this returns: end now, with the
             // code that fits what was reached.
@@ -221,15 +221,25 @@ void InstallerWindow::OnActivate(WPARAM wParam) {
     ::SetFocus(lastFocus_);
 }
 
-// While the script runs, the session is asked to wait, with a reason Windows
-// shows (Wine's reason functions fail; the answer alone counts there).
-BOOL InstallerWindow::OnQueryEndSession() {
-    if (events_->QueryEndSession()) {
+// While the script runs, the session is asked to wait. Windows terminates a
+// process that refuses a critical end, or that has no window anybody sees,
+// and its code is then lost: those ends are accepted.
+BOOL InstallerWindow::OnQueryEndSession(LPARAM lParam) const {
+    const bool critical = (lParam & ENDSESSION_CRITICAL) != 0;
+    return !sessionEndHeld_ || !canBeSeen_ || critical;
+}
+
+// The reason stands for as long as the session's end is held: Windows shows it
+// beside the program when the user logs off or shuts down (Wine's reason
+// functions fail; the answer alone counts there).
+void InstallerWindow::HoldSessionEnd(bool held) {
+    if (held == sessionEndHeld_ || window_ == nullptr) return;
+    sessionEndHeld_ = held;
+    if (!canBeSeen_) return;
+    if (held)
+        ::ShutdownBlockReasonCreate(window_, message::kShutdownBlocked);
+    else
         ::ShutdownBlockReasonDestroy(window_);
-        return TRUE;
-    }
-    ::ShutdownBlockReasonCreate(window_, message::kShutdownBlocked);
-    return FALSE;
 }
 
 void InstallerWindow::OnCommand(WPARAM wParam) {

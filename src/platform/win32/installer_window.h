@@ -41,6 +41,7 @@ class InstallerWindow {
     // False once a request to quit has arrived (see there).
     bool DoEvents();
     void KeepPainted();
+    void HoldSessionEnd(bool held);
     void Destroy();
 
   private:
@@ -48,7 +49,7 @@ class InstallerWindow {
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool CreateControls();
     void OnActivate(WPARAM wParam);
-    BOOL OnQueryEndSession();
+    BOOL OnQueryEndSession(LPARAM lParam) const;
     void OnCommand(WPARAM wParam);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
@@ -68,6 +69,7 @@ class InstallerWindow {
     bool canBeSeen_;
     HWND lastFocus_ = nullptr;
     bool waitCursor_ = false;
+    bool sessionEndHeld_ = false;
     bool quitHeld_ = false;
     int quitCode_ = 0;
 };

@@ -41,6 +41,7 @@ class Win32Platform final : public platform::Platform {
     bool CanBeSeen() override;
     bool DoEvents() override;
     void KeepPainted() override;
+    void HoldSessionEnd(bool held) noexcept override;
     void Unload() override;
 
     std::wstring FromSystemCodePage(const char* text, std::size_t length) override;

@@ -50,6 +50,20 @@ DWORD ActiveProcesses(HANDLE job) {
     return accounting.ActiveProcesses;
 }
 
+// The process with this id when it runs in the job. The limited right first,
+// which protected processes grant; Wine 8's IsProcessInJob refuses a handle
+// with it, and so the full query right is asked for after that.
+UniqueHandle OpenIfInJob(HANDLE job, DWORD id) {
+    for (const DWORD query : {PROCESS_QUERY_LIMITED_INFORMATION, PROCESS_QUERY_INFORMATION}) {
+        UniqueHandle process(::OpenProcess(SYNCHRONIZE | query, FALSE, id));
+        BOOL inJob = FALSE;
+        if (!process || !::IsProcessInJob(process.Get(), job, &inJob)) continue;
+        if (inJob) return process;
+        break;
+    }
+    return UniqueHandle();
+}
+
 }  // namespace
 
 // Started suspended, so the script cannot start anything before it is in the job.
@@ -89,11 +103,8 @@ int32_t Win32Platform::CreateProcessW(const std::wstring& commandLine,
 platform::OsHandle Win32Platform::OpenProcessOfJob(platform::OsHandle job) {
     for (int round = 0; round < 8 && ActiveProcesses(job) > 0; ++round) {
         for (const ULONG_PTR id : JobProcessIds(job)) {
-            UniqueHandle process(::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE,
-                                               static_cast<DWORD>(id)));
-            BOOL inJob = FALSE;
-            if (process && ::IsProcessInJob(process.Get(), job, &inJob) && inJob)
-                return process.Release();
+            UniqueHandle process = OpenIfInJob(job, static_cast<DWORD>(id));
+            if (process) return process.Release();
         }
     }
     return nullptr;

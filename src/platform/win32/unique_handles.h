@@ -90,7 +90,14 @@ struct MemoryDcTraits {
     static void Close(Type dc) { ::DeleteDC(dc); }
 };
 
+struct ModuleTraits {
+    using Type = HMODULE;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type module) { ::FreeLibrary(module); }
+};
+
 using UniqueHandle = Unique<KernelHandleTraits>;
+using UniqueModule = Unique<ModuleTraits>;
 using UniqueFindHandle = Unique<FindHandleTraits>;
 using UniqueServiceHandle = Unique<ServiceHandleTraits>;
 using UniqueFont = Unique<GdiObjectTraits<HFONT>>;

@@ -17,6 +17,7 @@ void Win32Platform::MsgBox(const std::wstring& text) { window_.MsgBox(text); }
 bool Win32Platform::CanBeSeen() { return window_.CanBeSeen(); }
 bool Win32Platform::DoEvents() { return window_.DoEvents(); }
 void Win32Platform::KeepPainted() { window_.KeepPainted(); }
+void Win32Platform::HoldSessionEnd(bool held) noexcept { window_.HoldSessionEnd(held); }
 void Win32Platform::Unload() { window_.Destroy(); }
 
 }  // namespace win32

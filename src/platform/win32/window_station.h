@@ -5,8 +5,9 @@ namespace win32 {
 
 // False when the process's window station is not visible (WSF_VISIBLE unset),
 // as under SYSTEM or on a station of its own that software distribution uses,
-// and in session 0, where no person works (its WinSta0 is marked visible all
-// the same). Remote desktop sessions and a locked screen count as seen.
+// in session 0, where no person works (its WinSta0 is marked visible all the
+// same), and in a session whose user has disconnected. Connected remote
+// desktop sessions and a locked screen count as seen.
 bool SomebodyCanSeeTheStation();
 
 }  // namespace win32

@@ -61,9 +61,11 @@ scenario_automatic_installs() {
     target_clear
 }
 
+# A script that installs nothing fails the road, even when it asks for a
+# restart: a success code would hide the failure from software distribution.
 scenario_automatic_installs_nothing() {
     target_clear
-    install_script "$(make_script 0 nothing)"
+    install_script "$(make_script 3010 nothing)"
     app_start || return
     check "wait label shown while the script runs" 1 "$(uia wait-visible 103 1 10000 | kv visible)"
     expect_box "$NOT_INSTALLED"

@@ -86,6 +86,7 @@ scenario_session_end_while_waiting() {
     check "wait label shown while the script runs" 1 "$(uia wait-visible 103 1 10000 | kv visible)"
     check "end of the session refused" 1 "$(end_session)"
     check "window still open after the session was asked to end" 1 "$(uia count-windows | kv count)"
+    check "critical end of the session accepted" 1 "$(uia query-critical-end | kv answer)"
     expect_box "$INSTALLED_AUTOMATICALLY"
     expect_end 0
     svc_clear
@@ -99,7 +100,8 @@ scenario_session_end_while_waiting() {
     check "exit code" 1603 "${APP_EXIT:-still running}"
 }
 
-# Before an installation road, the session may end: closed without installing.
+# Before an installation road, the session may end: closed without installing;
+# and while a script that is missing is reported: the road's failure.
 scenario_session_end_before_a_road() {
     target_clear
     svc_running MySQL
@@ -107,4 +109,10 @@ scenario_session_end_before_a_road() {
     expect_verdict "$MYSQL_RUNNING"
     check "end of the session accepted" 0 "$(end_session)"
     expect_exit_code 1602
+    svc_clear
+    app_start || return
+    check "missing script reported" "$(uia_escape "${FILE_NOT_FOUND}C:\\installer\\silent-install2.bat")" \
+        "$(uia msgbox-peek 10000 | kv text)"
+    check "end of the session accepted while it is shown" 0 "$(end_session)"
+    expect_exit_code 1603
 }

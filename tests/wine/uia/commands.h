@@ -40,6 +40,8 @@ int HoldMutex(const Args& args);
 int HoldClosedMutex(const Args& args);
 // Sends WM_ENDSESSION(TRUE) to the window; ended=1 when its process has gone.
 int EndSession(const Args& args);
+// Asks the window whether a critical end of the session may come; prints its answer.
+int QueryCriticalEnd(const Args& args);
 
 int MsgBox(const Args& args);
 int MsgBoxPeek(const Args& args);

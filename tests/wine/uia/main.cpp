@@ -40,6 +40,7 @@ constexpr Command kCommands[] = {
     {L"hold-mutex", L"NAME MS", 2, &uia::HoldMutex},
     {L"hold-closed-mutex", L"NAME MS", 2, &uia::HoldClosedMutex},
     {L"end-session", L"", 0, &uia::EndSession},
+    {L"query-critical-end", L"", 0, &uia::QueryCriticalEnd},
 };
 
 int Usage() {

@@ -57,4 +57,15 @@ int EndSession(const Args&) {
     return kOk;
 }
 
+int QueryCriticalEnd(const Args&) {
+    const HWND main = FindMainWindow();
+    if (main == nullptr) return Fail(L"the installer window does not exist");
+    DWORD_PTR answer = 0;
+    if (!::SendMessageTimeoutW(main, WM_QUERYENDSESSION, 0, ENDSESSION_CRITICAL, SMTO_NORMAL, 5000,
+                               &answer))
+        return Fail(L"the window did not answer");
+    Field(L"answer", static_cast<int>(answer));
+    return kOk;
+}
+
 }  // namespace uia
