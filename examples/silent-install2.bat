@@ -1,3 +1,4 @@
+
 @echo off
 rem ===========================================================================
 rem  silent-install2.bat - stille Installation des Datenbankservers MariaDB 10.1
@@ -5,6 +6,9 @@ rem
 rem  mariadb-installer.exe startet dieses Skript aus seinem eigenen Ordner und
 rem  wartet auf sein Ende. Das Skript laesst sich auch allein verteilen und
 rem  starten (etwa ueber die Softwareverteilung); es braucht Administratorrechte.
+rem
+rem  Die erste Zeile bleibt leer: speichert ein Editor das Skript mit BOM
+rem  ("UTF-8 mit BOM"), verdirbt die Markierung nur diese leere Zeile.
 rem
 rem  Exit-Codes:
 rem     0     installiert
@@ -23,8 +27,9 @@ setlocal DisableDelayedExpansion
 rem --- Einstellungen ----------------------------------------------------------
 
 rem Kennwort des Datenbankbenutzers root (Pflicht). Es steht zwischen den
-rem Anfuehrungszeichen, genau wie es lautet; Leerzeichen und die Zeichen
-rem & ^ ! ( ) duerfen darin vorkommen. Ein Prozentzeichen wird als %% geschrieben
+rem Anfuehrungszeichen, genau wie es lautet, und hinter dem schliessenden
+rem Anfuehrungszeichen steht nichts mehr; Leerzeichen und alle druckbaren
+rem ASCII-Zeichen ausser dem Anfuehrungszeichen duerfen darin vorkommen. Ein Prozentzeichen wird als %% geschrieben
 rem (aus Pro%%zent wird Pro%zent). Ein Anfuehrungszeichen ist nicht moeglich,
 rem ebenso wenig Umlaute, ss und andere Zeichen ausserhalb von ASCII: cmd liest
 rem dieses Skript in der Codepage der Konsole (850 auf deutschem Windows), der
@@ -47,12 +52,14 @@ rem --- Ab hier nichts mehr aendern -------------------------------------------
 
 if defined PACKAGE goto :named_package
 rem Gesucht wird im Ordner des Skripts selbst (pushd bindet auch eine
-rem Freigabe als Laufwerk ein), das Suchmuster steht ohne Pfad.
+rem Freigabe als Laufwerk ein, popd loest es wieder), das Suchmuster steht
+rem ohne Pfad. Jeder Pfad wird aus %~dp0 gebildet, nie aus dem Laufwerk von
+rem pushd: von einer Freigabe gestartet beginnt cmd in C:\Windows.
 set "FOUND=0"
 pushd "%~dp0"
 for %%F in (mariadb-10.1.*.msi) do (
     set /a FOUND+=1
-    set "PACKAGE=%%~fF"
+    set "PACKAGE=%~dp0%%~nxF"
 )
 popd
 if %FOUND%==0 goto :no_package
@@ -64,10 +71,21 @@ if exist "%~dp0%PACKAGE%" set "PACKAGE=%~dp0%PACKAGE%"
 if not exist "%PACKAGE%" goto :package_missing
 
 :password
+rem Ein Anfuehrungszeichen im Kennwort zerteilt schon die Zeile von
+rem ROOT_PASSWORD: cmd setzt dann nur einen Teil und fuehrt den Rest als Befehl
+rem aus. Darum wird die Zeile selbst gelesen (find, Suchwort zusammengesetzt,
+rem damit nur sie passt) und geprueft, dass sie genau zwei Anfuehrungszeichen
+rem hat, das letzte am Ende. Die Anfuehrungszeichen werden einmal entfernt und
+rem einmal ersetzt: nur so verglichen steht nichts davon ausserhalb.
+set "SEEK=ROOT_PASS"
+set "LINE="
+for /f "delims=" %%L in ('find "%SEEK%WORD=" ^< "%~f0"') do if not defined LINE set "LINE=%%L"
+if not defined LINE goto :password_value
+set "UNQUOTED=%LINE:"=%"
+set "MARKED=%LINE:"=_%"
+if /i not "set %MARKED:~5,-1%"=="%UNQUOTED%" goto :quote_in_password
+:password_value
 if not defined ROOT_PASSWORD goto :no_password
-rem Ein Anfuehrungszeichen im Kennwort wuerde die Befehlszeile von msiexec
-rem zerteilen. Es wird einmal entfernt und einmal ersetzt: nur wenn eines
-rem vorkommt, unterscheiden sich die beiden Ergebnisse.
 set "UNQUOTED=%ROOT_PASSWORD:"=%"
 set "MARKED=%ROOT_PASSWORD:"=_%"
 if not "%UNQUOTED%"=="%MARKED%" goto :quote_in_password
@@ -101,8 +119,10 @@ echo Bitte zuerst das Kennwort bei ROOT_PASSWORD in "%~nx0" eintragen.
 exit /b 1
 
 :quote_in_password
-echo Das Kennwort bei ROOT_PASSWORD enthaelt ein Anfuehrungszeichen (").
-echo msiexec kann es so nicht uebernehmen; bitte ein anderes Kennwort waehlen.
+echo Das Kennwort bei ROOT_PASSWORD enthaelt ein Anfuehrungszeichen (") oder
+echo hinter dem schliessenden Anfuehrungszeichen steht noch etwas. cmd kann die
+echo Zeile so nicht lesen; bitte ein Kennwort ohne Anfuehrungszeichen waehlen.
+echo Nichts wurde installiert.
 exit /b 3
 
 :other_character_in_password
