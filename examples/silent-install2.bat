@@ -48,8 +48,41 @@ set "TARGET=c:\Program Files\MariaDB 10.1"
 rem Name des Windows-Dienstes, unter dem der Server laeuft.
 set "SERVICE=MariaDB"
 
+rem Ordner der Protokolle (wird angelegt). Die Softwareverteilung loescht den
+rem Ordner des Skripts nach dem Lauf; hier bleiben sie. Ist er nicht
+rem beschreibbar, kommen sie nach %TEMP%.
+set "LOGDIR=%SystemRoot%\Logs\Software"
+
 rem --- Ab hier nichts mehr aendern -------------------------------------------
 
+rem Zwei Protokolle mit dem Computernamen: das dieses Skripts (alles, was es
+rem sagt, mit seinem Exit-Code; jeder Lauf wird angehaengt) und das von msiexec.
+rem Das Kennwort steht in keinem davon.
+set "LOGNAME=silent-install2-%COMPUTERNAME%"
+call :log_folder
+call :main >"%RUNLOG%" 2>&1
+set "RESULT=%ERRORLEVEL%"
+>>"%RUNLOG%" echo Exit-Code: %RESULT%
+type "%RUNLOG%"
+type "%RUNLOG%" >>"%LOGDIR%\%LOGNAME%.log"
+del "%RUNLOG%" >nul 2>nul
+exit /b %RESULT%
+
+rem LOGDIR, angelegt und beschreibbar, sonst %TEMP%; RUNLOG nimmt diesen Lauf auf.
+:log_folder
+if not defined LOGDIR set "LOGDIR=%TEMP%"
+if "%LOGDIR:~-1%"=="\" set "LOGDIR=%LOGDIR:~0,-1%"
+if not exist "%LOGDIR%\" mkdir "%LOGDIR%" >nul 2>nul
+set "RUNLOG=%LOGDIR%\%LOGNAME%.tmp"
+copy /y nul "%RUNLOG%" >nul 2>nul
+if not errorlevel 1 goto :eof
+set "LOGDIR=%TEMP%"
+set "RUNLOG=%TEMP%\%LOGNAME%.tmp"
+goto :eof
+
+:main
+echo %DATE% %TIME% %~nx0 auf %COMPUTERNAME% (Benutzer %USERNAME%)
+echo Protokolle: "%LOGDIR%\%LOGNAME%.log" und "%LOGDIR%\%LOGNAME%-msiexec.log"
 if defined PACKAGE goto :named_package
 rem Gesucht wird im Ordner des Skripts selbst (pushd bindet auch eine
 rem Freigabe als Laufwerk ein, popd loest es wieder), das Suchmuster steht
@@ -98,17 +131,12 @@ set "OTHER_CHARACTER="
 for /f "delims=!#$%%&'*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\]^_`abcdefghijklmnopqrstuvwxyz{|}~ " %%C in ("%REST%") do set "OTHER_CHARACTER=1"
 if defined OTHER_CHARACTER goto :other_character_in_password
 
-rem Das Protokoll traegt den Computernamen, damit viele Computer in einen
-rem gemeinsamen Ordner schreiben koennen. Ist der Ordner des Skripts nicht
-rem beschreibbar (Freigabe nur zum Lesen), kommt es nach %TEMP%.
-set "LOGFILE=%~dp0mariadb-install-%COMPUTERNAME%.log"
-copy /y nul "%LOGFILE%" >nul 2>nul
-if errorlevel 1 set "LOGFILE=%TEMP%\mariadb-install-%COMPUTERNAME%.log"
+set "LOGFILE=%LOGDIR%\%LOGNAME%-msiexec.log"
 echo Installiere "%PACKAGE%"
-echo Protokoll von msiexec: "%LOGFILE%"
 
 rem /norestart: Windows Installer startet den Computer nie von sich aus neu;
 rem ein noetiger Neustart kommt als Exit-Code 3010 zurueck.
+echo msiexec /i "%PACKAGE%" /qn /norestart /l*v "%LOGFILE%" INSTALLDIR="%TARGET%" SERVICENAME="%SERVICE%" PASSWORD="********"
 msiexec /i "%PACKAGE%" /qn /norestart /l*v "%LOGFILE%" INSTALLDIR="%TARGET%" SERVICENAME="%SERVICE%" PASSWORD="%ROOT_PASSWORD%"
 set "RESULT=%ERRORLEVEL%"
 echo msiexec endete mit %RESULT%.

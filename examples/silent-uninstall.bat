@@ -1,3 +1,4 @@
+
 @echo off
 rem ===========================================================================
 rem  silent-uninstall.bat - stille Entfernung des Datenbankservers MariaDB 10.1
@@ -5,10 +6,13 @@ rem
 rem  Entfernt jedes installierte MariaDB 10.1 (64 und 32 Bit), das Windows unter
 rem  den installierten Programmen fuehrt, mit msiexec /x. Braucht kein MSI-Paket
 rem  und Administratorrechte. Die Datenbanken bleiben erhalten, solange
-rem  DELETE_DATA nicht auf yes steht.
+rem  DELETE_DATA nicht auf yes steht; was vom Zielordner bleibt, wird daneben
+rem  in einen neuen Ordner verschoben, damit mariadb-installer.exe wieder
+rem  installiert. Die erste Zeile bleibt leer: eine BOM verdirbt nur sie.
 rem
 rem  Exit-Codes:
 rem     0     entfernt, oder kein MariaDB 10.1 installiert (das Skript sagt es)
+rem     1603  reg.exe laeuft nicht (gesperrt oder fehlt): nichts geprueft
 rem     3010  entfernt; Windows muss neu gestartet werden (von msiexec)
 rem     1641  entfernt; msiexec hat den Neustart eingeleitet
 rem     sonst der Exit-Code von msiexec, oder 1603, wenn das Produkt nach dem
@@ -20,24 +24,56 @@ setlocal DisableDelayedExpansion
 rem --- Einstellungen ----------------------------------------------------------
 
 rem yes: auch die Datenbanken im Ordner data loeschen (CLEANUPDATA=1). Sonst
-rem bleibt der Ordner data und mit ihm der Zielordner stehen.
+rem bleibt der Ordner data erhalten und kommt mit dem Rest des Zielordners in
+rem einen neuen Ordner daneben.
 set "DELETE_DATA=no"
 
-rem Zielordner der Installation; nur fuer den Hinweis auf den Ordner data.
+rem Zielordner der Installation; was davon bleibt, wird daneben verschoben.
 set "TARGET=c:\Program Files\MariaDB 10.1"
 
+rem Ordner der Protokolle (wird angelegt), sonst %TEMP%.
+set "LOGDIR=%SystemRoot%\Logs\Software"
+
 rem --- Ab hier nichts mehr aendern -------------------------------------------
+
+rem Zwei Protokolle mit dem Computernamen: das dieses Skripts (alles, was es
+rem sagt, mit seinem Exit-Code; jeder Lauf wird angehaengt) und das von msiexec.
+set "LOGNAME=silent-uninstall-%COMPUTERNAME%"
+call :log_folder
+call :main >"%RUNLOG%" 2>&1
+set "RESULT=%ERRORLEVEL%"
+>>"%RUNLOG%" echo Exit-Code: %RESULT%
+type "%RUNLOG%"
+type "%RUNLOG%" >>"%LOGDIR%\%LOGNAME%.log"
+del "%RUNLOG%" >nul 2>nul
+exit /b %RESULT%
+
+rem LOGDIR, angelegt und beschreibbar, sonst %TEMP%; RUNLOG nimmt diesen Lauf auf.
+:log_folder
+if not defined LOGDIR set "LOGDIR=%TEMP%"
+if "%LOGDIR:~-1%"=="\" set "LOGDIR=%LOGDIR:~0,-1%"
+if not exist "%LOGDIR%\" mkdir "%LOGDIR%" >nul 2>nul
+set "RUNLOG=%LOGDIR%\%LOGNAME%.tmp"
+copy /y nul "%RUNLOG%" >nul 2>nul
+if not errorlevel 1 goto :eof
+set "LOGDIR=%TEMP%"
+set "RUNLOG=%TEMP%\%LOGNAME%.tmp"
+goto :eof
+
+:main
+echo %DATE% %TIME% %~nx0 auf %COMPUTERNAME% (Benutzer %USERNAME%)
+echo Protokolle: "%LOGDIR%\%LOGNAME%.log" und "%LOGDIR%\%LOGNAME%-msiexec.log"
+set "LOGFILE=%LOGDIR%\%LOGNAME%-msiexec.log"
 
 set "UNINSTALL=HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall"
 rem Ohne Angabe loeschen die MariaDB-Pakete den Ordner data beim Entfernen.
 set "CLEANUPDATA="""
 if /i "%DELETE_DATA%"=="yes" set "CLEANUPDATA=1"
 
-rem Protokoll mit dem Computernamen neben dem Skript, sonst in %TEMP%.
-set "LOGFILE=%~dp0mariadb-uninstall-%COMPUTERNAME%.log"
-copy /y nul "%LOGFILE%" >nul 2>nul
-if errorlevel 1 set "LOGFILE=%TEMP%\mariadb-uninstall-%COMPUTERNAME%.log"
-echo Protokoll von msiexec: "%LOGFILE%"
+rem Ohne reg.exe (gesperrt oder fehlend) saehe das Skript nichts und meldete
+rem faelschlich, es sei nichts installiert.
+reg query "%UNINSTALL%" >nul 2>nul
+if errorlevel 1 goto :no_registry
 
 rem Eintraege beider Registrierungsansichten, deren Anzeigename mit
 rem "MariaDB 10.1" beginnt und danach endet oder ein Leerzeichen hat.
@@ -55,15 +91,48 @@ set "RESULT=0"
 for %%C in (%CODES%) do call :remove %%C
 if %REMOVED%==0 if %RESULT%==0 echo Kein MariaDB 10.1 installiert; nichts zu entfernen.
 if %REMOVED%==0 exit /b %RESULT%
-if /i not "%DELETE_DATA%"=="yes" if exist "%TARGET%\data" (
-    echo Die Datenbanken liegen weiter in "%TARGET%\data".
-    echo Vor einer neuen Installation diesen Ordner sichern und "%TARGET%"
-    echo loeschen: mariadb-installer.exe installiert nur, wenn er fehlt.
-)
+if "%RESULT%"=="0" call :free_target
+if "%RESULT%"=="3010" call :free_target
+if "%RESULT%"=="1641" call :free_target
 exit /b %RESULT%
 
-rem Eine Zeile der Ausgabe von reg: ein Schluessel oder sein Anzeigename.
+:no_registry
+echo reg.exe laeuft nicht (gesperrt oder nicht vorhanden): die installierten
+echo Programme lassen sich nicht lesen. Nichts wurde entfernt.
+exit /b 1603
+
+rem Was vom Zielordner bleibt (mit DELETE_DATA=yes nichts, sonst der Ordner
+rem data), kommt in einen neuen Ordner daneben, dessen Name sagt, was er
+rem enthaelt; ein vorhandener wird nie ersetzt. Geloescht wird nichts, nur mit
+rem DELETE_DATA=yes ein leerer Zielordner.
+:free_target
+if not exist "%TARGET%\" goto :eof
+if /i "%DELETE_DATA%"=="yes" rd "%TARGET%" >nul 2>nul
+if not exist "%TARGET%\" goto :eof
+set "NUMBER=1"
+:next_free_name
+set "KEPT=%TARGET% - gesichert %NUMBER%"
+if not exist "%KEPT%" goto :move_target
+set /a NUMBER+=1
+goto :next_free_name
+:move_target
+move "%TARGET%" "%KEPT%" >nul 2>nul
+if exist "%TARGET%\" goto :target_stays
+echo Der Rest von "%TARGET%" liegt jetzt in "%KEPT%".
+if exist "%KEPT%\data\" echo Die Datenbanken liegen dort im Ordner data.
+echo mariadb-installer.exe kann MariaDB 10.1 wieder installieren.
+goto :eof
+:target_stays
+echo "%TARGET%" bleibt stehen: er liess sich nicht verschieben (eine Datei
+echo darin ist noch in Gebrauch oder der Zugriff verweigert). Vor einer neuen
+echo Installation den Ordner sichern und verschieben oder loeschen.
+goto :eof
+
+rem Eine Zeile der Ausgabe von reg: ein Schluessel oder sein Anzeigename. Die
+rem Anfuehrungszeichen fremder Eintraege werden zuerst entfernt: danach steht
+rem nichts aus der Registrierung mehr ausserhalb von Anfuehrungszeichen.
 :entry_line
+set "LINE=%LINE:"=%"
 if not "%LINE:~0,5%"=="HKEY_" goto :display_name
 set "KEY=%LINE%"
 goto :eof
@@ -81,6 +150,7 @@ for /f "tokens=1,2,*" %%A in ('reg query "%KEY%" /v UninstallString /reg:%VIEW% 
     if /i "%%A"=="UninstallString" set "UNINSTALL_STRING=%%C"
 )
 if not defined UNINSTALL_STRING goto :eof
+set "UNINSTALL_STRING=%UNINSTALL_STRING:"=%"
 set "CANDIDATE="
 for /f "tokens=2 delims={}" %%G in ("%UNINSTALL_STRING%") do set "CANDIDATE={%%G}"
 call :as_code
@@ -113,9 +183,8 @@ rem gefunden werden), und prueft danach die Registrierung.
 call :listed %1
 if errorlevel 1 goto :eof
 echo Entferne MariaDB 10.1 (Produktcode %1):
-set "COMMAND=msiexec /x %1 /qn /norestart /l*v+ "%LOGFILE%" CLEANUPDATA=%CLEANUPDATA%"
-echo %COMMAND%
-%COMMAND%
+echo msiexec /x %1 /qn /norestart /l*v+ "%LOGFILE%" CLEANUPDATA=%CLEANUPDATA%
+msiexec /x %1 /qn /norestart /l*v+ "%LOGFILE%" CLEANUPDATA=%CLEANUPDATA%
 set "CODE_RESULT=%ERRORLEVEL%"
 echo msiexec endete mit %CODE_RESULT%.
 call :listed %1

@@ -48,6 +48,7 @@ SCENARIOS=(
     removal-keeps-data
     removal-deletes-data
     removal-still-listed
+    removal-among-strange-entries
     unseen-installs
     unseen-failing-package
     unseen-mysql-running

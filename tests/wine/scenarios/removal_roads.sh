@@ -6,6 +6,7 @@ UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall'
 DECOY_KEY="$UNINSTALL_KEY\\MariaDB 10.11 (x64)"
 DECOY_CODE='{0000A011-0000-4000-8000-000000000011}'
 DATA_FILE=$(prefix_path "$TARGET_DIR")/data/started.txt
+KEPT_DIR="$(prefix_path "$TARGET_DIR") - gesichert 1"  # where the removal moves what is left
 
 # removal_installed: the stand-in installed through the install template (its
 # server running has written into the data folder), and the removal template
@@ -41,8 +42,9 @@ removed_checks() {
     check "server program gone" no "$(installed)"
 }
 
-# Removed without a package beside the template, the databases kept, a 10.11
-# entry beside it left alone; the second run finds nothing and says so.
+# Removed without a package beside the template, the databases kept and moved
+# aside with the rest of the target folder, a 10.11 entry beside it left alone;
+# the second run finds nothing and says so; the next start installs again.
 scenario_removal_keeps_data() {
     removal_installed
     wine_run reg add "$DECOY_KEY" /v DisplayName /d 'MariaDB 10.11 (x64)' /f >/dev/null 2>&1
@@ -54,12 +56,22 @@ scenario_removal_keeps_data() {
     check "CLEANUPDATA given empty to msiexec" yes "$(printed 'CLEANUPDATA=""')"
     check "the package's removal ran, told to keep the data" yes \
         "$(case $(removal_cleanupdata) in none | 1) echo no ;; *) echo yes ;; esac)"
-    check "data file kept" yes "$(data_file_kept)"
-    check "says where the data stays" yes "$(printed 'Die Datenbanken liegen weiter')"
+    check "target folder moved aside" no "$([ -e "$(prefix_path "$TARGET_DIR")" ] && echo yes || echo no)"
+    check "data file kept beside it" yes "$([ -f "$KEPT_DIR/data/started.txt" ] && echo yes || echo no)"
+    check "says where" yes "$(printed "liegt jetzt in \"$TARGET_DIR - gesichert 1\"")"
+    local own
+    own=silent-uninstall-$(computer_name).log
+    check "own log: where" yes "$(in_log "$own" 'gesichert 1')"
+    check "own log: the exit code" yes "$(in_log "$own" 'Exit-Code: 0')"
+    check "msiexec's removal log in the log folder" yes "$(in_log "silent-uninstall-$(computer_name)-msiexec.log" StandIn)"
     script_run silent-uninstall.bat
     check "again: exit code" 0 "$SCRIPT_EXIT"
     check "again: says nothing is installed" yes "$(printed 'Kein MariaDB 10.1 installiert')"
     wine_run reg delete "$DECOY_KEY" /f >/dev/null 2>&1
+    template_scenario 'demo-Passwort-1' standin-server.msi "$INSTALLED_AUTOMATICALLY" 0
+    check "the next start installed" yes "$(installed)"
+    check "moved data still kept" yes "$([ -f "$KEPT_DIR/data/started.txt" ] && echo yes || echo no)"
+    rm -rf "$KEPT_DIR"
     target_clear
 }
 
@@ -69,7 +81,29 @@ scenario_removal_deletes_data() {
     script_run silent-uninstall.bat
     removed_checks
     check "CLEANUPDATA given" 1 "$(removal_cleanupdata)"
-    check "data folder gone" no "$([ -e "$(prefix_path "$TARGET_DIR")/data" ] && echo yes || echo no)"
+    check "empty target folder removed" no "$([ -e "$(prefix_path "$TARGET_DIR")" ] && echo yes || echo no)"
+    check "nothing moved aside" no "$([ -e "$KEPT_DIR" ] && echo yes || echo no)"
+    target_clear
+}
+
+# Other products' entries whose names hold an odd quote and & or <, and a log
+# folder with & and ^: nothing of them reaches cmd's parser, the entry after a
+# MariaDB 10.1 entry is not taken for it, and msiexec gets its log path whole.
+scenario_removal_among_strange_entries() {
+    local odd="$UNINSTALL_KEY\\Odd Tool" after="$UNINSTALL_KEY\\{FFFFFFFF-FFFF-4FFF-8FFF-FFFFFFFFFFFF}"
+    removal_installed
+    wine_run reg add "$odd" /v DisplayName /d 'Odd "Tool&mkdir C:\injected' /f >/dev/null 2>&1
+    wine_run reg add "$after" /v DisplayName /d 'After "Tool<x' /f >/dev/null 2>&1
+    template_set LOGDIR 'C:\R&D ^logs' silent-uninstall.bat
+    script_run silent-uninstall.bat
+    removed_checks
+    check "no command run from a display name" no "$([ -e "$(prefix_path 'C:\injected')" ] && echo yes || echo no)"
+    check "the entry after it not taken for MariaDB 10.1" no "$(printed '{FFFFFFFF-FFFF')"
+    check "msiexec's log in the folder with & and ^" yes \
+        "$(in_log "$(prefix_path 'C:\R&D ^logs')/silent-uninstall-$(computer_name)-msiexec.log" StandIn)"
+    wine_run reg delete "$odd" /f >/dev/null 2>&1
+    wine_run reg delete "$after" /f >/dev/null 2>&1
+    rm -rf "$KEPT_DIR" "$(prefix_path 'C:\R&D ^logs')"
     target_clear
 }
 

@@ -6,12 +6,13 @@ PACKAGE_NAME=mariadb-10.1.48-winx64.msi  # as the official packages are named
 RECORD_KEY='HKLM\Software\StandIn Database Server'
 
 # template_set NAME VALUE [TEMPLATE]: the setting NAME of the template beside
-# the program (the install template unless named).
+# the program (the install template unless named): its first line.
 template_set() {
     local script
     script=$(prefix_path "$APP_DIR")/${3:-silent-install2.bat}
     VALUE=$2 awk -v name="$1" '
-        index($0, "set \"" name "=") == 1 { print "set \"" name "=" ENVIRON["VALUE"] "\"\r"; next }
+        !done && index($0, "set \"" name "=") == 1 {
+            print "set \"" name "=" ENVIRON["VALUE"] "\"\r"; done = 1; next }
         { print }' "$script" >"$script.new" && mv "$script.new" "$script"
 }
 
@@ -34,6 +35,16 @@ recorded_password() {
 }
 
 installed() { [ -f "$(prefix_path "$TARGET_DIR")/bin/standin-server.exe" ] && echo yes || echo no; }
+
+LOG_DIR=$WINEPREFIX/drive_c/windows/logs/Software  # Wine's prefix names it in lower case
+computer_name() { wine_run cmd /c echo %COMPUTERNAME% 2>/dev/null | tr -d '\r'; }
+
+# in_log FILE TEXT: whether the log FILE (in LOG_DIR unless a path) holds TEXT.
+in_log() {
+    local file=$1
+    [[ $file == */* ]] || file=$LOG_DIR/$file
+    grep -q -a -F -- "$2" "$file" 2>/dev/null && echo yes || echo no
+}
 
 # script_run [TEMPLATE]: the template alone (the install template unless
 # named), as software distribution may start it; its output in SCRIPT_OUT, its
@@ -67,10 +78,13 @@ scenario_template_installs() {
     check "service MariaDB" RUNNING "$(svc_state MariaDB)"
     check "server program in the target folder" yes "$(installed)"
     check "password as written" demo-Passwort-1 "$(recorded_password)"
-    local computer
-    computer=$(wine_run cmd /c echo %COMPUTERNAME% 2>/dev/null | tr -d '\r')
-    check "msiexec log beside the script, with the computer's name" yes \
-        "$(grep -q -a -i 'standin' "$(prefix_path "$APP_DIR")/mariadb-install-$computer.log" 2>/dev/null && echo yes)"
+    local own
+    own=silent-install2-$(computer_name).log
+    check "msiexec's log in the log folder" yes "$(in_log "silent-install2-$(computer_name)-msiexec.log" StandIn)"
+    check "own log: the command line, the password hidden" yes "$(in_log "$own" 'PASSWORD="********"')"
+    check "own log: the exit code" yes "$(in_log "$own" 'Exit-Code: 0')"
+    check "own log: no password" no "$(in_log "$own" demo-Passwort-1)"
+    check "no log beside the script" 0 "$(find "$(prefix_path "$APP_DIR")" -name '*.log' | wc -l)"
     target_clear
 }
 
@@ -179,20 +193,20 @@ scenario_template_several_packages() {
     target_clear
 }
 
-# From a folder nobody may write to (a share read only), the log goes to %TEMP%
-# and the script says so.
+# A log folder nobody may write to (here the script's, made read-only): the
+# logs go to %TEMP%, and the script says so.
 scenario_template_read_only_folder() {
     template_place 'demo-Passwort-1' standin-server.msi
+    template_set LOGDIR "$APP_DIR"
     local folder log
     folder=$(prefix_path "$APP_DIR")
     check "folder made read-only" 0 "$(chattr +i "$folder" 2>&1; echo $?)"
     script_run
     chattr -i "$folder"
     check "exit code" 0 "$SCRIPT_EXIT"
-    log=$(sed -n 's/^Protokoll von msiexec: "\(.*\)"$/\1/p' <<<"$SCRIPT_OUT")
-    check "log in %TEMP%" yes "$([[ ${log,,} == *'\temp\mariadb-install-'*.log ]] && echo yes || echo no)"
-    check "log written there" yes \
-        "$(grep -q -a -i 'standin' "$(prefix_path "$log")" 2>/dev/null && echo yes || echo no)"
+    log=$(sed -n 's/^Protokolle: "\(.*\)" und .*$/\1/p' <<<"$SCRIPT_OUT")
+    check "log in %TEMP%" yes "$([[ ${log,,} == *'\temp\silent-install2-'*.log ]] && echo yes || echo no)"
+    check "log written there" yes "$(in_log "$(prefix_path "$log")" 'Exit-Code: 0')"
     check "no log beside the script" 0 "$(find "$folder" -name '*.log' | wc -l)"
     target_clear
 }
