@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/error_object.h"
+#include "platform/event_log.h"
 #include "platform/files.h"
 #include "platform/processes.h"
 #include "platform/service_manager.h"
@@ -16,6 +17,7 @@ class Platform : public ServiceManager,
                  public Files,
                  public UserInterface,
                  public Texts,
-                 public ErrorObject {};
+                 public ErrorObject,
+                 public EventLog {};
 
 }  // namespace platform

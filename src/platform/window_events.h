@@ -6,6 +6,8 @@
 
 namespace platform {
 
+enum class EndReason { WindowClosed, SessionEnded };
+
 class WindowEvents {
   public:
     virtual ~WindowEvents() = default;
@@ -18,6 +20,9 @@ class WindowEvents {
     // The code the program ends with once the window has closed, or when the
     // session ends.
     virtual int32_t ExitCode() const noexcept = 0;
+    // Told once, right before the program ends with exitCode (a request to
+    // quit from outside may have chosen it).
+    virtual void Ending(int32_t exitCode, EndReason reason) noexcept = 0;
 };
 
 }  // namespace platform

@@ -63,7 +63,7 @@ class SessionEndHold {
 ShellResult ShellAndWait(const RunnerPlatform& platform, const std::wstring& path,
                          int32_t windowStyle, int16_t keepResponsive) {
     if (FileExists(platform.files, path) != 1) {
-        platform.window.MsgBox(L"Datei nicht gefunden: " + path);
+        platform.window.MsgBox(kFileNotFound + path);
         return {ShellStatus::FileNotFound, 0};
     }
     platform::OsHandle started = nullptr;

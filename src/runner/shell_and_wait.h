@@ -7,6 +7,8 @@
 #include "platform/processes.h"
 #include "platform/user_interface.h"
 
+inline constexpr const wchar_t* kFileNotFound = L"Datei nicht gefunden: ";
+
 // The platform groups the runner uses.
 struct RunnerPlatform {
     platform::Files& files;

@@ -113,17 +113,21 @@ void Module1::TestName(const char* serviceName, int16_t& mysqlFlag, int16_t& mar
 }
 
 void Module1::WriteVerdict() {
-    using platform::Control;
     if (!mysqlActive && !mysqlInactive && !mariaActive && !mariaInactive) {
-        window_.SetCaption(Control::Label4, verdict::kNeither);
+        ShowVerdict(verdict::kNeither);
         noServerFound = 1;
         return;
     }
     // Each write replaces the caption, so the last one that applies stays.
-    if (mysqlActive) window_.SetCaption(Control::Label4, verdict::kMysqlRunning);
-    if (mysqlInactive) window_.SetCaption(Control::Label4, verdict::kMysqlStopped);
-    if (mariaActive) window_.SetCaption(Control::Label4, verdict::kMariaRunning);
-    if (mariaInactive) window_.SetCaption(Control::Label4, verdict::kMariaStopped);
+    if (mysqlActive) ShowVerdict(verdict::kMysqlRunning);
+    if (mysqlInactive) ShowVerdict(verdict::kMysqlStopped);
+    if (mariaActive) ShowVerdict(verdict::kMariaRunning);
+    if (mariaInactive) ShowVerdict(verdict::kMariaStopped);
+}
+
+void Module1::ShowVerdict(const wchar_t* text) {
+    window_.SetCaption(platform::Control::Label4, text);
+    verdict_ = text;
 }
 
 // Runs inside the scan's catch block: restores the cursor, then shows the one message.
@@ -137,6 +141,7 @@ void Module1::ReportFailure() {
         message = platform::CurrentFailureMessage();
     }
     noServerFound = 0;
+    lastFailureMessage_ = message;
     try {
         window_.SetMousePointer(MousePointer::Default);
         window_.MsgBox(message);

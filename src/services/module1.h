@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "platform/error_object.h"
 #include "platform/service_manager.h"
@@ -21,6 +22,10 @@ class Module1 {
     int16_t CheckDatabaseServices();
     // Whether the latest scan stopped on a failure (its result was then 0).
     bool LastScanFailed() const { return lastScanFailed_; }
+    // The message the latest failed scan showed.
+    const std::wstring& LastFailureMessage() const { return lastFailureMessage_; }
+    // The verdict the status label shows now; empty before the first.
+    const std::wstring& Verdict() const { return verdict_; }
 
     struct Flags {
         int16_t mysqlActive, mysqlInactive, mariaActive, mariaInactive, noServerFound;
@@ -36,6 +41,7 @@ class Module1 {
                       uint32_t& resumeHandle, int16_t& mysqlFlag, int16_t& mariaFlag);
     void TestName(const char* serviceName, int16_t& mysqlFlag, int16_t& mariaFlag);
     void WriteVerdict();
+    void ShowVerdict(const wchar_t* text);
     void ReportFailure();
 
     platform::ServiceManager& services_;
@@ -48,4 +54,6 @@ class Module1 {
     int16_t mariaInactive = 0;
     int16_t noServerFound = 0;
     bool lastScanFailed_ = false;
+    std::wstring lastFailureMessage_;
+    std::wstring verdict_;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/failure.h"
 #include "window/messages.h"
+#include "window/run_report.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ void Form1::Guarded(Entry entry) noexcept {
         entry();
     } catch (...) {
         exitCode_ = FailureCode(script_);
-        IgnoringFailure([&] { window_.MsgBox(platform::CurrentFailureMessage()); });
+        IgnoringFailure([&] { Tell(platform::CurrentFailureMessage()); });
         IgnoringFailure([&] { window_.Unload(); });
     }
 }
@@ -84,7 +85,7 @@ void Form1::cmd_Abbruch_Click() {
 bool Form1::QueryUnload() noexcept { return !busy_; }
 
 void Form1::StartUpDecision() {
-    if (module_.CheckDatabaseServices() != 1) {
+    if (Scan() != 1) {
         if (!window_.CanBeSeen()) EndUnseen();
         return;
     }
@@ -120,8 +121,49 @@ void Form1::InstallOnRequest() {
 // while the message is open ends the program with it.
 void Form1::Finish(bool installed, const wchar_t* finalMessage) {
     exitCode_ = installed ? InstalledCode(script_) : FailureCode(script_);
-    if (finalMessage != nullptr) window_.MsgBox(finalMessage);
+    if (finalMessage != nullptr) Tell(finalMessage);
     window_.Unload();
+}
+
+// A scan whose failure message is kept for the run's event.
+int16_t Form1::Scan() {
+    const int16_t result = module_.CheckDatabaseServices();
+    if (module_.LastScanFailed()) told_.push_back(module_.LastFailureMessage());
+    return result;
+}
+
+// Shown where somebody can see the window, and kept for the run's event.
+void Form1::Tell(const std::wstring& text) {
+    told_.push_back(text);
+    window_.MsgBox(text);
+}
+
+void Form1::Ending(int32_t exitCode, platform::EndReason reason) noexcept {
+    try {
+        const bool scriptRan = script_ && script_->status == ShellStatus::Finished;
+        ReportRun(log_, {Happened(exitCode, reason), exitCode,
+                         scriptRan ? std::optional<uint32_t>(script_->exitCode) : std::nullopt,
+                         window_.CanBeSeen(), files_.ProgramDirectory()});
+    } catch (...) {
+        // Without its event the run still ends.
+    }
+}
+
+// The messages of the run, and how it ended where no message says it.
+std::wstring Form1::Happened(int32_t exitCode, platform::EndReason reason) const {
+    std::wstring text;
+    for (const std::wstring& message : told_) text += message + L"\r\n";
+    if (reason == platform::EndReason::SessionEnded)
+        text += message::kSessionEnded;
+    else if (exitCode != exitCode_)
+        text += message::kQuitFromOutside;
+    else if (exitCode == exit_code::kServerPresent)
+        text += message::kServerPresentUnseen + module_.Verdict();
+    else if (exitCode == exit_code::kClosedByUser)
+        text += message::kClosedWithoutInstalling + module_.Verdict();
+    else if (!text.empty())
+        text.resize(text.size() - 2);  // no line break after the last message
+    return text;
 }
 
 // The finding flags keep what earlier scans saw, so a rescan alone cannot tell
@@ -129,7 +171,7 @@ void Form1::Finish(bool installed, const wchar_t* finalMessage) {
 // found a server, together with the target directory that was absent before
 // the script started and now exists, counts as an installation.
 bool Form1::InstallationDone() {
-    return module_.CheckDatabaseServices() == 0 && !module_.LastScanFailed() &&
+    return Scan() == 0 && !module_.LastScanFailed() &&
            !files_.DirectoryProbe(kTargetDirectory).empty();
 }
 
@@ -140,7 +182,7 @@ int16_t Form1::RunInstallation() {
     using platform::MousePointer;
     script_.reset();
     if (!files_.DirectoryProbe(kTargetDirectory).empty()) {
-        window_.MsgBox(message::kDirectoryExists);
+        Tell(message::kDirectoryExists);
         return 0;
     }
     int16_t result = 0;
@@ -149,11 +191,11 @@ int16_t Form1::RunInstallation() {
     const std::wstring script = files_.ProgramDirectory() + L"\\silent-install2.bat";
     IgnoringFailure([&] {
         script_ = ShellAndWait(runner_, script, platform::kSwShowMinimized, 1);
-        if (script_->status == ShellStatus::StartFailed)
-            window_.MsgBox(message::kCannotStart + script);
+        if (script_->status == ShellStatus::FileNotFound) told_.push_back(kFileNotFound + script);
+        if (script_->status == ShellStatus::StartFailed) Tell(message::kCannotStart + script);
         if (script_->status == ShellStatus::Finished) result = 1;
     });
-    IgnoringFailure([&] { module_.CheckDatabaseServices(); });
+    IgnoringFailure([&] { Scan(); });
     IgnoringFailure([&] { window_.SetMousePointer(MousePointer::Default); });
     IgnoringFailure([&] { window_.SetVisible(Control::Label3, false); });
     return result;

@@ -37,6 +37,12 @@ struct Service {
     std::string displayName;
 };
 
+struct ReportedEvent {
+    platform::EventType type;
+    uint32_t id;
+    std::wstring text;
+};
+
 // The process that CreateProcessW starts: it runs for as many wake-ups for
 // input as given, then ends with its exit code.
 struct ScriptedProcess {
@@ -99,6 +105,7 @@ class FakePlatform final : public platform::Platform {
     platform::MousePointer pointer = platform::MousePointer::Default;
     std::map<platform::Control, std::wstring> captions;
     std::map<platform::Control, bool> visible;
+    std::vector<ReportedEvent> events;  // written to the Application log
     int OpenHandles() const { return static_cast<int>(live_.size()); }
 
     // --- the platform ---
@@ -139,6 +146,11 @@ class FakePlatform final : public platform::Platform {
     int32_t FindIgnoringCase(const std::wstring& text, const std::wstring& sought) override;
 
     int32_t LastDllError() const override { return lastError_; }
+
+    void WriteEvent(platform::EventType type, uint32_t id,
+                    const std::wstring& text) noexcept override {
+        events.push_back({type, id, text});
+    }
 
   private:
     bool Fails(Call call);

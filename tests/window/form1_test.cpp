@@ -19,7 +19,7 @@ class Form1Test : public ::testing::Test {
 
     fake::FakePlatform fake;
     Module1 module{fake, fake, fake, fake};
-    Form1 form{fake, fake, fake, module};
+    Form1 form{fake, fake, fake, fake, module};
 };
 
 TEST_F(Form1Test, ServerPresentLeavesTheDecisionToTheUser) {

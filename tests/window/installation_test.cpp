@@ -11,6 +11,7 @@
 #include "services/verdict_texts.h"
 #include "window/form1.h"
 #include "window/messages.h"
+#include "window/run_report.h"
 
 using fake::Call;
 using platform::Control;
@@ -50,7 +51,7 @@ class InstallationTest : public ::testing::Test {
 
     fake::FakePlatform fake;
     Module1 module{fake, fake, fake, fake};
-    Form1 form{fake, fake, fake, module};
+    Form1 form{fake, fake, fake, fake, module};
 };
 
 TEST_F(InstallationTest, AutomaticRoadRunsTheScriptWithEffectsInOrder) {
@@ -108,7 +109,7 @@ TEST_F(InstallationTest, ScriptExitCodeChangesNoMessage) {
                 platform.directories.insert(kTarget);
             };
         Module1 scan(platform, platform, platform, platform);
-        Form1 window(platform, platform, platform, scan);
+        Form1 window(platform, platform, platform, platform, scan);
         window.Form_Activate();
         SCOPED_TRACE(c.scriptCode);
         EXPECT_EQ(MessagesOf(platform),
@@ -124,7 +125,7 @@ TEST_F(InstallationTest, ExistingDirectoryOrFileStopsTheRunBeforeAnythingShows) 
         (asFile ? platform.files : platform.directories).insert(kTarget);
         platform.files.insert(kScript);
         Module1 scan(platform, platform, platform, platform);
-        Form1 window(platform, platform, platform, scan);
+        Form1 window(platform, platform, platform, platform, scan);
         window.Form_Activate();
         SCOPED_TRACE(asFile ? "file" : "directory");
         EXPECT_TRUE(platform.startedCommandLines.empty());
@@ -201,7 +202,7 @@ TEST_F(InstallationTest, FailedRescanIsNeverReportedAsInstalled) {
         platform.Fail(Call::EnumFetch, 8);
     };
     Module1 scan(platform, platform, platform, platform);
-    Form1 window(platform, platform, platform, scan);
+    Form1 window(platform, platform, platform, platform, scan);
     window.Form_Activate();
     EXPECT_EQ(MessagesOf(platform).back(), message::kNotInstalled);
     EXPECT_EQ(window.ExitCode(), 1603);
@@ -231,7 +232,7 @@ TEST_F(InstallationTest, ButtonRoadWithMissingOrUnstartableScriptShowsOnlyWhy) {
     platform.files.insert(kScript);
     platform.Fail(Call::CreateProcessW, 2);
     Module1 scan(platform, platform, platform, platform);
-    Form1 window(platform, platform, platform, scan);
+    Form1 window(platform, platform, platform, platform, scan);
     window.Form_Activate();
     window.cmd_install_Click();
     EXPECT_EQ(MessagesOf(platform), std::vector<std::wstring>{kCannotStart});
@@ -321,7 +322,7 @@ TEST_F(InstallationTest, FailedWaitIsNotAnInstallation) {
     platform.files.insert(kScript);
     platform.Fail(Call::MsgWaitForMultipleObjectsEx, 6);
     Module1 scan(platform, platform, platform, platform);
-    Form1 window(platform, platform, platform, scan);
+    Form1 window(platform, platform, platform, platform, scan);
     window.Form_Activate();
     window.cmd_install_Click();
     EXPECT_EQ(MessagesOf(platform), std::vector<std::wstring>{message::kNotInstalled});
@@ -380,7 +381,7 @@ TEST_F(InstallationTest, UnseenAutomaticRoadEndsByItself) {
     fake::FakePlatform platform;
     platform.canBeSeen = false;
     Module1 scan(platform, platform, platform, platform);
-    Form1 window(platform, platform, platform, scan);
+    Form1 window(platform, platform, platform, platform, scan);
     window.Form_Activate();
     EXPECT_TRUE(MessagesOf(platform).empty());
     EXPECT_EQ(CountOf(platform, L"unseen message " + kMissing), 1);
@@ -407,7 +408,7 @@ TEST_F(InstallationTest, UnseenWindowWithAServerOrAFailedScanEndsAtOnce) {
         if (c.stopped != nullptr) platform.stopped.push_back({c.stopped, ""});
         if (c.scanFails) platform.Fail(Call::OpenSCManagerA, 5);
         Module1 scan(platform, platform, platform, platform);
-        Form1 window(platform, platform, platform, scan);
+        Form1 window(platform, platform, platform, platform, scan);
         window.Form_Activate();
         SCOPED_TRACE(c.exitCode);
         EXPECT_TRUE(platform.startedCommandLines.empty());
@@ -459,10 +460,58 @@ TEST_F(InstallationTest, SessionEndIsHeldOnlyWhileTheScriptRuns) {
             heldDuringBoxes.push_back(platform.sessionEndHeld);
         };
         Module1 scan(platform, platform, platform, platform);
-        Form1 window(platform, platform, platform, scan);
+        Form1 window(platform, platform, platform, platform, scan);
         window.Form_Activate();
     }
     EXPECT_EQ(heldDuringEvents, std::vector<bool>({true, true}));  // the script, then its job
     EXPECT_EQ(heldDuringBoxes, std::vector<bool>(5, false));
     EXPECT_FALSE(fake.sessionEndHeld);
+}
+
+TEST(RunEventTest, TypeFollowsTheExitCode) {
+    using platform::EventType;
+    for (int32_t code : {0, 3010, 1641}) EXPECT_EQ(EventTypeFor(code), EventType::Information);
+    for (int32_t code : {1602, 1618, 1638}) EXPECT_EQ(EventTypeFor(code), EventType::Warning);
+    for (int32_t code : {1603, 5, 7}) EXPECT_EQ(EventTypeFor(code), EventType::Error);
+}
+
+// The event tells what the messages told, or would have told where nobody saw
+// them, how the run ended where no message says it, and the run's facts.
+TEST_F(InstallationTest, RunEventSaysWhatHappened) {
+    ScriptInstallsMariaDB();
+    form.Form_Activate();
+    form.Ending(form.ExitCode(), platform::EndReason::WindowClosed);
+    ASSERT_EQ(fake.events.size(), 1u);
+    EXPECT_EQ(fake.events[0].id, 0u);
+    EXPECT_EQ(fake.events[0].text,
+              L"Datenbank wurde installiert\r\nExit-Code: 0\r\nExit-Code von "
+              L"silent-install2.bat: 0\r\nFenster sichtbar: ja\r\nOrdner des Programms: C:\\Setup");
+    struct Case {
+        bool seen, server, script, endSession;
+        std::wstring happened;
+    };
+    for (const Case& c :
+         {Case{false, true, true, false,
+               std::wstring(message::kServerPresentUnseen) + verdict::kMysqlRunning},
+          Case{true, false, false, false, kMissing + L"\r\n" + message::kNotInstalled},
+          Case{true, false, true, true, message::kSessionEnded}}) {
+        fake::FakePlatform platform;
+        platform.canBeSeen = c.seen;
+        if (c.server) platform.running.push_back({"MySQL", ""});
+        if (c.script) platform.files.insert(kScript);
+        Module1 scan(platform, platform, platform, platform);
+        Form1 window(platform, platform, platform, platform, scan);
+        platform.process.inputWakeUps = 1;
+        platform.pendingEvents = {[&] {
+            if (c.endSession) window.Ending(window.ExitCode(), platform::EndReason::SessionEnded);
+        }};
+        window.Form_Activate();
+        if (!c.endSession) window.Ending(window.ExitCode(), platform::EndReason::WindowClosed);
+        ASSERT_EQ(platform.events.size(), 1u);
+        const std::wstring& text = platform.events[0].text;
+        const std::wstring start = c.happened + L"\r\nExit-Code: ";
+        EXPECT_EQ(text.substr(0, start.size()), start);
+        EXPECT_EQ(text.find(L"silent-install2.bat:") != std::wstring::npos, false);
+        EXPECT_EQ(text.find(L"Fenster sichtbar: nein") != std::wstring::npos, !c.seen);
+    }
 }

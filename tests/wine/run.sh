@@ -59,6 +59,7 @@ SCENARIOS=(
     script-hands-work-on
     session-end-while-waiting
     session-end-before-a-road
+    run-event
 )
 
 for name in "$@"; do

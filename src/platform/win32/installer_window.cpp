@@ -42,8 +42,9 @@ void InstallerWindow::BringRunningCopyToFront() {
     if (running != nullptr) ::SetForegroundWindow(::GetLastActivePopup(running));
 }
 
+// The logic hears of the window only once it stands: a window that cannot be
+// made completely is destroyed here, without an event of its own.
 bool InstallerWindow::Create(platform::WindowEvents& events, int showCommand) {
-    events_ = &events;
     UniqueBrush background(::CreateSolidBrush(BackgroundColour()));
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -63,11 +64,15 @@ bool InstallerWindow::Create(platform::WindowEvents& events, int showCommand) {
                           nullptr, instance_, this) == nullptr)
         return false;
     MarkPhase("window created");
-    if (!CreateControls()) return false;
+    if (!CreateControls()) {
+        Destroy();
+        return false;
+    }
     const UINT dpi = DpiForWindow(window_);
     layout_.Apply(controls_, dpi);
     WindowLayout::PlaceCentred(window_, kStyle, kExStyle, dpi);
     MarkPhase("controls and fonts");
+    events_ = &events;
     // The first ShowWindow takes the launcher's show state; a window started
     // hidden is seen by nobody.
     ::ShowWindow(window_, showCommand);
@@ -156,7 +161,8 @@ LRESULT CALLBACK InstallerWindow::WindowProc(HWND window, UINT message, WPARAM w
         ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto* self = reinterpret_cast<InstallerWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) return ::DefWindowProcW(window, message, wParam, lParam);
+    if (self == nullptr || (self->events_ == nullptr && message != WM_NCDESTROY))
+        return ::DefWindowProcW(window, message, wParam, lParam);
     return self->Handle(message, wParam, lParam);
 }
 
@@ -181,7 +187,11 @@ LRESULT InstallerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ENDSESSION:
             // The system ends the process once this returns: end now, with the
             // code that fits what was reached.
-            if (wParam) ::ExitProcess(static_cast<UINT>(events_->ExitCode()));
+            if (wParam) {
+                const int32_t code = events_->ExitCode();
+                events_->Ending(code, platform::EndReason::SessionEnded);
+                ::ExitProcess(static_cast<UINT>(code));
+            }
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
@@ -196,9 +206,12 @@ LRESULT InstallerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        case WM_DESTROY:
-            ::PostQuitMessage(quitHeld_ ? quitCode_ : events_->ExitCode());
+        case WM_DESTROY: {
+            const int code = quitHeld_ ? quitCode_ : events_->ExitCode();
+            events_->Ending(code, platform::EndReason::WindowClosed);
+            ::PostQuitMessage(code);
             return 0;
+        }
         case WM_NCDESTROY: {
             const HWND window = window_;
             ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);

@@ -11,19 +11,33 @@
 #include "services/module1.h"
 #include "window/exit_codes.h"
 #include "window/form1.h"
+#include "window/messages.h"
+#include "window/run_report.h"
+
+namespace {
+
+// An end before the window runs: its event, and the code.
+int EndEarly(win32::Win32Platform& platform, bool seen, const wchar_t* happened, int32_t code) {
+    ReportRun(platform, {happened, code, std::nullopt, seen, platform.ProgramDirectory()});
+    return code;
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     win32::MarkPhase("entered");
     win32::RestrictDllSearchToSystem32();
+    const bool seen = win32::SomebodyCanSeeTheStation();
+    win32::InstallerWindow window(instance, seen);
+    win32::Win32Platform platform(window);
     const win32::SingleInstance running;
     if (!running.IsFirst()) {
         win32::InstallerWindow::BringRunningCopyToFront();
-        return exit_code::kAlreadyRunning;
+        return EndEarly(platform, seen, message::kAlreadyRunning, exit_code::kAlreadyRunning);
     }
-    win32::InstallerWindow window(instance, win32::SomebodyCanSeeTheStation());
-    win32::Win32Platform platform(window);
     Module1 module(platform, platform, platform, platform);
-    Form1 form(platform, platform, platform, module);
-    if (!window.Create(form, showCommand)) return exit_code::kFailed;
+    Form1 form(platform, platform, platform, platform, module);
+    if (!window.Create(form, showCommand))
+        return EndEarly(platform, seen, message::kWindowNotCreated, exit_code::kFailed);
     return window.RunMessageLoop();
 }

@@ -50,6 +50,9 @@ class Win32Platform final : public platform::Platform {
 
     int32_t LastDllError() const override { return lastError_; }
 
+    void WriteEvent(platform::EventType type, uint32_t eventId,
+                    const std::wstring& text) noexcept override;
+
   private:
     void CaptureLastError();
 

@@ -96,7 +96,21 @@ struct ModuleTraits {
     static void Close(Type module) { ::FreeLibrary(module); }
 };
 
+struct RegistryKeyTraits {
+    using Type = HKEY;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type key) { ::RegCloseKey(key); }
+};
+
+struct EventSourceTraits {
+    using Type = HANDLE;
+    static Type Invalid() { return nullptr; }
+    static void Close(Type source) { ::DeregisterEventSource(source); }
+};
+
 using UniqueHandle = Unique<KernelHandleTraits>;
+using UniqueRegistryKey = Unique<RegistryKeyTraits>;
+using UniqueEventSource = Unique<EventSourceTraits>;
 using UniqueModule = Unique<ModuleTraits>;
 using UniqueFindHandle = Unique<FindHandleTraits>;
 using UniqueServiceHandle = Unique<ServiceHandleTraits>;

@@ -27,5 +27,5 @@ INSTALLED_AUTOMATICALLY=$(message kInstalledAutomatically)
 INSTALLED_ON_REQUEST=$(message kInstalledOnRequest)
 NOT_INSTALLED=$(message kNotInstalled)
 DIRECTORY_EXISTS=$(message kDirectoryExists)
-# From the command runner (src/runner/shell_and_wait.cpp).
-FILE_NOT_FOUND='Datei nicht gefunden: '
+FILE_NOT_FOUND=$(program_text runner/shell_and_wait.h kFileNotFound)
+SERVER_PRESENT_UNSEEN=$(message kServerPresentUnseen)

@@ -116,3 +116,54 @@ scenario_session_end_before_a_road() {
     check "end of the session accepted while it is shown" 0 "$(end_session)"
     expect_exit_code 1603
 }
+
+EVENT_SOURCE_KEY='HKLM\SYSTEM\CurrentControlSet\Services\EventLog\Application\MariaDB-Installer'
+EVENT_LOG=$WINE_REPO/build/wine-suite-events.log
+
+# The events the program wrote, as Wine's stubs print them: "TYPE ID TEXT" a
+# line, type and ID in hex, the text escaped as uia prints it.
+written_events() {
+    tr -d '\r' <"$EVENT_LOG" | awk '
+        /fixme:advapi:ReportEventW/ { split($0, a, ","); head = a[2] " " a[4] }
+        /eventlog:ReportEventW L"/ { sub(/.*ReportEventW L"/, ""); sub(/"$/, ""); print head " " $0 }'
+}
+
+# One event per run, in the Application log: an installed run seen, a server
+# found by a run nobody sees; the source registered once, where the message
+# file of .NET's EventLog is, and an existing registration left alone.
+scenario_run_event() {
+    target_clear
+    local framework folder
+    framework=$(prefix_path 'C:\windows\Microsoft.NET\Framework64\v4.0.30319')
+    mkdir -p "$framework" && touch "$framework/EventLogMessages.dll"
+    install_script "$(make_script 0 installs 1)"
+    rm -f "$EVENT_LOG"
+    APP_LOG=$EVENT_LOG APP_WINEDEBUG=fixme+advapi,+eventlog app_start || return
+    expect_box "$INSTALLED_AUTOMATICALLY"
+    expect_end 0
+    check "installed: one event, Information, ID 0" "0x0004 0x00000000 $(uia_escape "$INSTALLED_AUTOMATICALLY
+Exit-Code: 0
+Exit-Code von silent-install2.bat: 0
+Fenster sichtbar: ja
+Ordner des Programms: $APP_DIR" | sed 's/\\n/\\r\\n/g')" "$(written_events)"
+    check "source registered with the framework's message file" \
+        '%SystemRoot%\Microsoft.NET\Framework64\v4.0.30319\EventLogMessages.dll' \
+        "$(wine_run reg query "$EVENT_SOURCE_KEY" /v EventMessageFile 2>/dev/null | tr -d '\r' |
+            sed -n 's/^ *EventMessageFile *REG_EXPAND_SZ *//p')"
+    wine_run reg add "$EVENT_SOURCE_KEY" /v EventMessageFile /t REG_EXPAND_SZ /d 'kept' /f >/dev/null 2>&1
+    svc_clear
+    target_clear
+    svc_running MySQL
+    rm -f "$EVENT_LOG"
+    check "server present, nobody sees it: exit code" 1638 "$(cd "$WINEPREFIX/drive_c" &&
+        WINEDEBUG=fixme+advapi,+eventlog "$WINELOADER" "$TOOLS/launch.exe" --hidden 20000 \
+            "$APP_DIR\\mariadb-installer.exe" 2>"$EVENT_LOG" | tr -d '\r' | kv exit_code)"
+    check "server present: one event, Warning, ID 1638, the server named" \
+        "0x0002 0x00000666 $(uia_escape "$SERVER_PRESENT_UNSEEN$MYSQL_RUNNING")\\r\\nExit-Code: 1638" \
+        "$(written_events | sed 's/\(Exit-Code: [0-9]*\).*/\1/')"
+    check "an existing registration left alone" kept \
+        "$(wine_run reg query "$EVENT_SOURCE_KEY" /v EventMessageFile 2>/dev/null | tr -d '\r' |
+            sed -n 's/^ *EventMessageFile *REG_EXPAND_SZ *//p')"
+    wine_run reg delete "$EVENT_SOURCE_KEY" /f >/dev/null 2>&1
+    rm -rf "$framework"
+}
