@@ -159,9 +159,10 @@ std::wstring Form1::Happened(int32_t exitCode, platform::EndReason reason) const
         text += message::kQuitFromOutside;
     else if (exitCode == exit_code::kServerPresent)
         text += message::kServerPresentUnseen + module_.Verdict();
-    else if (exitCode == exit_code::kClosedByUser)
-        text += message::kClosedWithoutInstalling + module_.Verdict();
-    else if (!text.empty())
+    else if (exitCode == exit_code::kClosedByUser) {
+        text += message::kClosedWithoutInstalling;
+        if (!module_.Verdict().empty()) text += L" " + module_.Verdict();
+    } else if (!text.empty())
         text.resize(text.size() - 2);  // no line break after the last message
     return text;
 }

@@ -23,7 +23,7 @@ inline constexpr const wchar_t* kQuitFromOutside =
 inline constexpr const wchar_t* kServerPresentUnseen =
     L"Niemand sah das Fenster, und ein Datenbankserver ist vorhanden; nichts wurde "
     L"installiert: ";
-inline constexpr const wchar_t* kClosedWithoutInstalling = L"Ohne Installation geschlossen. ";
+inline constexpr const wchar_t* kClosedWithoutInstalling = L"Ohne Installation geschlossen.";
 inline constexpr const wchar_t* kAlreadyRunning =
     L"Eine andere Kopie von mariadb-installer.exe läuft schon auf diesem Computer; nichts "
     L"wurde gestartet.";
