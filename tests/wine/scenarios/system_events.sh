@@ -128,12 +128,17 @@ written_events() {
         /eventlog:ReportEventW L"/ { sub(/.*ReportEventW L"/, ""); sub(/"$/, ""); print head " " $0 }'
 }
 
+event_message_file() {
+    wine_run reg query "$EVENT_SOURCE_KEY" /v EventMessageFile 2>/dev/null | tr -d '\r' |
+        sed -n 's/^ *EventMessageFile *REG_EXPAND_SZ *//p'
+}
+
 # One event per run, in the Application log: an installed run seen, a server
 # found by a run nobody sees; the source registered once, where the message
 # file of .NET's EventLog is, and an existing registration left alone.
 scenario_run_event() {
     target_clear
-    local framework folder
+    local framework
     framework=$(prefix_path 'C:\windows\Microsoft.NET\Framework64\v4.0.30319')
     mkdir -p "$framework" && touch "$framework/EventLogMessages.dll"
     install_script "$(make_script 0 installs 1)"
@@ -147,9 +152,7 @@ Exit-Code von silent-install2.bat: 0
 Fenster sichtbar: ja
 Ordner des Programms: $APP_DIR" | sed 's/\\n/\\r\\n/g')" "$(written_events)"
     check "source registered with the framework's message file" \
-        '%SystemRoot%\Microsoft.NET\Framework64\v4.0.30319\EventLogMessages.dll' \
-        "$(wine_run reg query "$EVENT_SOURCE_KEY" /v EventMessageFile 2>/dev/null | tr -d '\r' |
-            sed -n 's/^ *EventMessageFile *REG_EXPAND_SZ *//p')"
+        '%SystemRoot%\Microsoft.NET\Framework64\v4.0.30319\EventLogMessages.dll' "$(event_message_file)"
     wine_run reg add "$EVENT_SOURCE_KEY" /v EventMessageFile /t REG_EXPAND_SZ /d 'kept' /f >/dev/null 2>&1
     svc_clear
     target_clear
@@ -161,9 +164,7 @@ Ordner des Programms: $APP_DIR" | sed 's/\\n/\\r\\n/g')" "$(written_events)"
     check "server present: one event, Warning, ID 1638, the server named" \
         "0x0002 0x00000666 $(uia_escape "$SERVER_PRESENT_UNSEEN$MYSQL_RUNNING")\\r\\nExit-Code: 1638" \
         "$(written_events | sed 's/\(Exit-Code: [0-9]*\).*/\1/')"
-    check "an existing registration left alone" kept \
-        "$(wine_run reg query "$EVENT_SOURCE_KEY" /v EventMessageFile 2>/dev/null | tr -d '\r' |
-            sed -n 's/^ *EventMessageFile *REG_EXPAND_SZ *//p')"
+    check "an existing registration left alone" kept "$(event_message_file)"
     wine_run reg delete "$EVENT_SOURCE_KEY" /f >/dev/null 2>&1
     rm -rf "$framework"
 }
