@@ -125,14 +125,16 @@ scenario_template_restart_needed() {
     target_clear
 }
 
-# The template alone: blanks and & ^ ! ( ) in the password reach msiexec as
-# written. How a percent sign is written (%%) is not checked here: Wine's cmd
+# The template alone, saved with a byte-order mark: blanks and & ^ ! ( ) in
+# the password reach msiexec as written, and no line is echoed. How a percent sign is written (%%) is not checked here: Wine's cmd
 # expands percent signs differently from Windows'.
 scenario_template_special_password() {
     template_place 'Kenn wort&^!()x' standin-server.msi
+    sed -i '1s/^/\xEF\xBB\xBF/' "$(prefix_path "$APP_DIR")/silent-install2.bat"  # saved "UTF-8 mit BOM"
     script_run
     check "exit code" 0 "$SCRIPT_EXIT"
     check "password as written" 'Kenn wort&^!()x' "$(recorded_password)"
+    check "with a byte-order mark, no line echoed" no "$(printed 'ROOT_PASSWORD=')"
     target_clear
 }
 
