@@ -8,15 +8,11 @@
 
 namespace platform {
 
-constexpr uint32_t kStillActive = 259;            // STILL_ACTIVE
-constexpr uint32_t kWaitObject0 = 0;              // WAIT_OBJECT_0
-constexpr uint32_t kWaitFailed = 0xFFFFFFFF;      // WAIT_FAILED
-constexpr uint32_t kInfinite = 0xFFFFFFFF;        // INFINITE
-constexpr uint32_t kQsAllInput = 0x04FF;          // QS_ALLINPUT
-constexpr uint32_t kQsPaint = 0x0020;             // QS_PAINT
-constexpr uint32_t kQsSendMessage = 0x0040;       // QS_SENDMESSAGE
-constexpr uint32_t kMwmoInputAvailable = 0x0004;  // MWMO_INPUTAVAILABLE
-constexpr int32_t kSwShowMinimized = 2;           // SW_SHOWMINIMIZED
+constexpr uint32_t kStillActive = 259;        // STILL_ACTIVE
+constexpr uint32_t kWaitObject0 = 0;          // WAIT_OBJECT_0
+constexpr uint32_t kWaitFailed = 0xFFFFFFFF;  // WAIT_FAILED
+constexpr uint32_t kInfinite = 0xFFFFFFFF;    // INFINITE
+constexpr int32_t kSwShowMinimized = 2;       // SW_SHOWMINIMIZED
 
 class Processes {
   public:
@@ -33,11 +29,8 @@ class Processes {
     // A process that still runs in the job (synchronize and query rights),
     // owned by the caller; null when none runs there any more.
     virtual OsHandle OpenProcessOfJob(OsHandle job) = 0;
-    // Waits for the handle, or for input to this thread when wakeMask is set:
-    // kWaitObject0 when the process has ended, kWaitObject0 + 1 for input.
-    virtual uint32_t MsgWaitForMultipleObjectsEx(OsHandle handle, uint32_t milliseconds,
-                                                 uint32_t wakeMask, uint32_t flags) = 0;
-    // Waits for the handle alone.
+    // Waits for the handle alone, dispatching nothing: kWaitObject0 when the
+    // process has ended.
     virtual uint32_t WaitForSingleObject(OsHandle handle, uint32_t milliseconds) = 0;
     // kStillActive while the process runs, its exit code after; *exitCode is
     // left unchanged on failure.

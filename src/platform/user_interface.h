@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/handle_types.h"
+
 namespace platform {
 
 enum class Control { cmd_install, cmd_Abbruch, Label3, Image2, Label4, Image1, Label1 };
@@ -20,25 +22,28 @@ class UserInterface {
     virtual void SetVisible(Control control, bool visible) = 0;
     // A modal box with the OK button only, owned by the window, under the
     // program's title; returns when the user has pressed OK. A request to quit
-    // meanwhile is held, and the box stays. Where nobody can see the window it
-    // shows nothing and returns at once.
+    // meanwhile is reported, and the box stays.
     virtual void MsgBox(const std::wstring& text) = 0;
-    // False where nobody can see the window: its window station is not visible,
-    // as for a program that software distribution starts under SYSTEM.
+    // False where nobody can see the window (decided once, at the start): its
+    // window station is not visible, as for a program that software
+    // distribution starts under SYSTEM, or it was started hidden.
     virtual bool CanBeSeen() = 0;
-    // Dispatches every message waiting in this thread's queue. False once a
-    // request to quit has arrived: it is held until the window closes, and
-    // nothing more may be dispatched.
-    virtual bool DoEvents() = 0;
-    // Dispatches only repaints and messages sent from other threads, so the
-    // window stays drawn and answers while a request to quit is held.
-    virtual void KeepPainted() = 0;
-    // While held, a log-off or shutdown is asked to wait, with a reason Windows
-    // shows, where somebody can see the window; an end the system declares
-    // critical is never refused.
-    virtual void HoldSessionEnd(bool held) noexcept = 0;
+    // Waits for the process to end while the window answers: messages are
+    // dispatched as they arrive, a request to quit is reported. False when the
+    // wait failed.
+    virtual bool WaitWhileResponsive(OsHandle process) = 0;
+    // The reason Windows shows beside the program while a log-off or shutdown
+    // is asked to wait, and its removal.
+    virtual void ShowShutdownBlockReason(const std::wstring& reason) noexcept = 0;
+    virtual void RemoveShutdownBlockReason() noexcept = 0;
     // Destroys the window, which ends the program.
     virtual void Unload() = 0;
+
+    // A message for the user: a box where somebody can see the window. Where
+    // nobody can, nobody could press OK, and nothing is shown.
+    void Tell(const std::wstring& text) {
+        if (CanBeSeen()) MsgBox(text);
+    }
 };
 
 }  // namespace platform

@@ -6,56 +6,40 @@
 
 namespace {
 
-bool WaitWithoutDispatching(platform::Processes& processes, platform::OsHandle process) {
-    return processes.WaitForSingleObject(process, platform::kInfinite) == platform::kWaitObject0;
-}
-
-// Blocks until the process ends; dispatches window messages whenever input
-// arrives if asked to. Once a request to quit is held, only repaints and sent
-// messages are dispatched, so the window stays drawn. False when the wait failed.
-bool WaitForEnd(const RunnerPlatform& platform, platform::OsHandle process, bool keepResponsive,
-                bool& quitHeld) {
-    if (!keepResponsive) return WaitWithoutDispatching(platform.processes, process);
-    constexpr uint32_t kPaintOnly = platform::kQsPaint | platform::kQsSendMessage;
-    for (;;) {
-        const uint32_t woken = platform.processes.MsgWaitForMultipleObjectsEx(
-            process, platform::kInfinite, quitHeld ? kPaintOnly : platform::kQsAllInput,
-            quitHeld ? 0 : platform::kMwmoInputAvailable);
-        if (woken == platform::kWaitObject0) return true;
-        if (woken != platform::kWaitObject0 + 1) return false;
-        if (quitHeld)
-            platform.window.KeepPainted();
-        else
-            quitHeld = !platform.window.DoEvents();
-    }
+// Blocks until the process ends, with the window answering if asked to.
+// False when the wait failed.
+bool WaitForEnd(const RunnerPlatform& platform, platform::OsHandle process, bool keepResponsive) {
+    if (keepResponsive) return platform.window.WaitWhileResponsive(process);
+    return platform.processes.WaitForSingleObject(process, platform::kInfinite) ==
+           platform::kWaitObject0;
 }
 
 // What the script started may run on after it (msiexec, when its console was
 // closed): each process still in the job is awaited in the same way, one after
 // the other, until none is left. A job is not signalled when its processes end.
-bool WaitForJob(const RunnerPlatform& platform, platform::OsHandle job, bool keepResponsive,
-                bool& quitHeld) {
+bool WaitForJob(const RunnerPlatform& platform, platform::OsHandle job, bool keepResponsive) {
     for (;;) {
         const platform::OwnedProcessHandle remaining(platform.processes,
                                                      platform.processes.OpenProcessOfJob(job));
         if (!remaining) return true;
-        if (!WaitForEnd(platform, remaining.Get(), keepResponsive, quitHeld)) return false;
+        if (!WaitForEnd(platform, remaining.Get(), keepResponsive)) return false;
     }
 }
 
-// Holds the session's end from the script's start until it and what it
-// started have ended.
-class SessionEndHold {
+// Tells the watch that the script runs for as long as it is in scope.
+class RunningScript {
   public:
-    explicit SessionEndHold(platform::UserInterface& window) : window_(window) {
-        window_.HoldSessionEnd(true);
+    explicit RunningScript(ScriptWatch* watch) : watch_(watch) {
+        if (watch_ != nullptr) watch_->ScriptRunning(true);
     }
-    ~SessionEndHold() { window_.HoldSessionEnd(false); }
-    SessionEndHold(const SessionEndHold&) = delete;
-    SessionEndHold& operator=(const SessionEndHold&) = delete;
+    ~RunningScript() {
+        if (watch_ != nullptr) watch_->ScriptRunning(false);
+    }
+    RunningScript(const RunningScript&) = delete;
+    RunningScript& operator=(const RunningScript&) = delete;
 
   private:
-    platform::UserInterface& window_;
+    ScriptWatch* watch_;
 };
 
 }  // namespace
@@ -63,7 +47,7 @@ class SessionEndHold {
 ShellResult ShellAndWait(const RunnerPlatform& platform, const std::wstring& path,
                          int32_t windowStyle, int16_t keepResponsive) {
     if (FileExists(platform.files, path) != 1) {
-        platform.window.MsgBox(kFileNotFound + path);
+        platform.window.Tell(kFileNotFound + path);
         return {ShellStatus::FileNotFound, 0};
     }
     platform::OsHandle started = nullptr;
@@ -73,13 +57,12 @@ ShellResult ShellAndWait(const RunnerPlatform& platform, const std::wstring& pat
         return {ShellStatus::StartFailed, 0};
     const platform::OwnedProcessHandle process(platform.processes, started);
     const platform::OwnedJobHandle job(platform.processes, startedJob);
-    const SessionEndHold sessionEndHeld(platform.window);
-    bool quitHeld = false;
-    if (!WaitForEnd(platform, process.Get(), keepResponsive != 0, quitHeld))
+    const RunningScript running(platform.watch);
+    if (!WaitForEnd(platform, process.Get(), keepResponsive != 0))
         return {ShellStatus::WaitFailed, 0};
     uint32_t exitCode = 0;
     platform.processes.GetExitCodeProcess(process.Get(), &exitCode);
-    if (job && !WaitForJob(platform, job.Get(), keepResponsive != 0, quitHeld))
+    if (job && !WaitForJob(platform, job.Get(), keepResponsive != 0))
         return {ShellStatus::WaitFailed, 0};
     return {ShellStatus::Finished, exitCode};
 }

@@ -9,11 +9,22 @@
 
 inline constexpr const wchar_t* kFileNotFound = L"Datei nicht gefunden: ";
 
-// The platform groups the runner uses.
+// Told when the started script begins to run, and when it and everything it
+// started have ended: the session's end is held in between.
+class ScriptWatch {
+  public:
+    virtual void ScriptRunning(bool running) noexcept = 0;
+
+  protected:
+    ~ScriptWatch() = default;
+};
+
+// The platform groups the runner uses, and who watches the script.
 struct RunnerPlatform {
     platform::Files& files;
     platform::Processes& processes;
     platform::UserInterface& window;
+    ScriptWatch* watch = nullptr;
 };
 
 enum class ShellStatus { Finished, FileNotFound, StartFailed, WaitFailed };
@@ -26,10 +37,9 @@ struct ShellResult {
 // Starts the file at path as a process of its own, in the folder that holds
 // the program, with the given show-window value, and waits for its end and
 // for the end of everything it started. When
-// keepResponsive is non-zero, window messages are dispatched while it runs,
-// until a request to quit arrives; then it dispatches only repaints. From a
-// successful start until the end of everything started, the session's end is
-// held. A missing file is reported to the user with "Datei nicht gefunden: "
-// and the path.
+// keepResponsive is non-zero, the window answers while it runs. From a
+// successful start until the end of everything started, the watch is told
+// that the script runs. A missing file is reported to the user with
+// "Datei nicht gefunden: " and the path.
 ShellResult ShellAndWait(const RunnerPlatform& platform, const std::wstring& path,
                          int32_t windowStyle, int16_t keepResponsive);

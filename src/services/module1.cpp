@@ -144,7 +144,7 @@ void Module1::ReportFailure() {
     lastFailureMessage_ = message;
     try {
         window_.SetMousePointer(MousePointer::Default);
-        window_.MsgBox(message);
+        window_.Tell(message);
     } catch (...) {
         // Nothing more can be reported when the window itself fails.
     }

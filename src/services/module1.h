@@ -27,13 +27,6 @@ class Module1 {
     // The verdict the status label shows now; empty before the first.
     const std::wstring& Verdict() const { return verdict_; }
 
-    struct Flags {
-        int16_t mysqlActive, mysqlInactive, mariaActive, mariaInactive, noServerFound;
-    };
-    Flags FindingFlags() const {
-        return {mysqlActive, mysqlInactive, mariaActive, mariaInactive, noServerFound};
-    }
-
   private:
     void ScanAndWriteVerdict();
     void RunPass(uint32_t serviceState, int16_t& mysqlFlag, int16_t& mariaFlag);

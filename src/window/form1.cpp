@@ -2,7 +2,7 @@
 
 #include "platform/failure.h"
 #include "window/messages.h"
-#include "window/run_report.h"
+#include "window/exit_codes.h"
 
 namespace {
 
@@ -54,16 +54,21 @@ int32_t FailureCode(const std::optional<ShellResult>& script) {
 }  // namespace
 
 // Every entry from the window runs here: a failure that escapes the logic is
-// shown once and closes the window, so nothing unwinds into the system's dispatch.
+// shown once and closes the window, so nothing unwinds into the system's
+// dispatch. A request to quit held meanwhile closes the window once no
+// handler runs any more.
 template <typename Entry>
 void Form1::Guarded(Entry entry) noexcept {
+    ++entries_;
     try {
         entry();
     } catch (...) {
-        exitCode_ = FailureCode(script_);
-        IgnoringFailure([&] { Tell(platform::CurrentFailureMessage()); });
+        run_.Failed(FailureCode(script_));
+        IgnoringFailure([&] { run_.Tell(platform::CurrentFailureMessage()); });
         IgnoringFailure([&] { window_.Unload(); });
     }
+    --entries_;
+    CloseIfQuitHeld();
 }
 
 void Form1::Form_Activate() {
@@ -82,7 +87,24 @@ void Form1::cmd_Abbruch_Click() {
     Guarded([this] { window_.Unload(); });
 }
 
-bool Form1::QueryUnload() noexcept { return !busy_; }
+// A request to quit from outside closes a window that waits for the user at
+// once; during a handler (a road, a message box) it is held until that is
+// over, and it never changes the exit code.
+void Form1::QuitRequested() noexcept {
+    run_.QuitRequested();
+    CloseIfQuitHeld();
+}
+
+void Form1::CloseIfQuitHeld() noexcept {
+    if (entries_ == 0 && run_.QuitHeld() && !closed_) IgnoringFailure([&] { window_.Unload(); });
+}
+
+int32_t Form1::SessionEnded() noexcept { return run_.End(true, module_.Verdict()); }
+
+void Form1::WindowDestroyed() noexcept {
+    closed_ = true;
+    run_.End(false, module_.Verdict());
+}
 
 void Form1::StartUpDecision() {
     if (Scan() != 1) {
@@ -90,26 +112,32 @@ void Form1::StartUpDecision() {
         return;
     }
     BusyScope busy(busy_);
-    exitCode_ = exit_code::kFailed;  // until the outcome is known
+    run_.RoadStarted();
     window_.SetVisible(platform::Control::cmd_install, false);
-    const bool installed = RunInstallation() == 1 && InstallationDone();
+    const bool installed = RunInstallation() == 1 && ServerInstalled();
     Finish(installed, installed ? message::kInstalledAutomatically : message::kNotInstalled);
 }
 
 // Nobody could press a button: a server present, or a failed scan, ends the
 // program at once, and nothing is run.
 void Form1::EndUnseen() {
-    exitCode_ = module_.LastScanFailed() ? exit_code::kFailed : exit_code::kServerPresent;
+    if (module_.LastScanFailed())
+        run_.ScanFailedUnseen();
+    else
+        run_.ServerPresentUnseen();
     window_.Unload();
 }
 
+// The finding flags keep the first scan's server, so on this road the rescan
+// proves nothing by itself: the target directory must exist now and the
+// script must have reported success.
 void Form1::InstallOnRequest() {
     BusyScope busy(busy_);
-    exitCode_ = exit_code::kFailed;  // until the outcome is known
+    run_.RoadStarted();
     bool installed = false;
     const wchar_t* finalMessage = nullptr;
     if (RunInstallation() == 1) {
-        installed = InstallationDone();
+        installed = ServerInstalled() && IsSuccessCode(ScriptCode(script_));
         finalMessage = installed ? message::kInstalledOnRequest : message::kNotInstalled;
     } else if (script_ && script_->status == ShellStatus::WaitFailed) {
         finalMessage = message::kNotInstalled;
@@ -117,61 +145,28 @@ void Form1::InstallOnRequest() {
     Finish(installed, finalMessage);
 }
 
-// The outcome's code stands before the final message, so a session that ends
-// while the message is open ends the program with it.
+// The outcome stands before the final message, so a session that ends while
+// the message is open ends the program with its code.
 void Form1::Finish(bool installed, const wchar_t* finalMessage) {
-    exitCode_ = installed ? InstalledCode(script_) : FailureCode(script_);
-    if (finalMessage != nullptr) Tell(finalMessage);
+    if (installed)
+        run_.Installed(InstalledCode(script_));
+    else
+        run_.Failed(FailureCode(script_));
+    if (finalMessage != nullptr) run_.Tell(finalMessage);
     window_.Unload();
 }
 
 // A scan whose failure message is kept for the run's event.
 int16_t Form1::Scan() {
     const int16_t result = module_.CheckDatabaseServices();
-    if (module_.LastScanFailed()) told_.push_back(module_.LastFailureMessage());
+    if (module_.LastScanFailed()) run_.Keep(module_.LastFailureMessage());
     return result;
 }
 
-// Shown where somebody can see the window, and kept for the run's event.
-void Form1::Tell(const std::wstring& text) {
-    told_.push_back(text);
-    window_.MsgBox(text);
-}
-
-void Form1::Ending(int32_t exitCode, platform::EndReason reason) noexcept {
-    try {
-        const bool scriptRan = script_ && script_->status == ShellStatus::Finished;
-        ReportRun(log_, {Happened(exitCode, reason), exitCode,
-                         scriptRan ? std::optional<uint32_t>(script_->exitCode) : std::nullopt,
-                         window_.CanBeSeen(), files_.ProgramDirectory()});
-    } catch (...) {
-        // Without its event the run still ends.
-    }
-}
-
-// The messages of the run, and how it ended where no message says it.
-std::wstring Form1::Happened(int32_t exitCode, platform::EndReason reason) const {
-    std::wstring text;
-    for (const std::wstring& message : told_) text += message + L"\r\n";
-    if (reason == platform::EndReason::SessionEnded)
-        text += message::kSessionEnded;
-    else if (exitCode != exitCode_)
-        text += message::kQuitFromOutside;
-    else if (exitCode == exit_code::kServerPresent)
-        text += message::kServerPresentUnseen + module_.Verdict();
-    else if (exitCode == exit_code::kClosedByUser) {
-        text += message::kClosedWithoutInstalling;
-        if (!module_.Verdict().empty()) text += L" " + module_.Verdict();
-    } else if (!text.empty())
-        text.resize(text.size() - 2);  // no line break after the last message
-    return text;
-}
-
-// The finding flags keep what earlier scans saw, so a rescan alone cannot tell
-// that the script installed anything: only a rescan that ran to its end and
-// found a server, together with the target directory that was absent before
-// the script started and now exists, counts as an installation.
-bool Form1::InstallationDone() {
+// Only a rescan that ran to its end and found a server, together with the
+// target directory that was absent before the script started and now exists,
+// counts as an installation.
+bool Form1::ServerInstalled() {
     return Scan() == 0 && !module_.LastScanFailed() &&
            !files_.DirectoryProbe(kTargetDirectory).empty();
 }
@@ -183,7 +178,7 @@ int16_t Form1::RunInstallation() {
     using platform::MousePointer;
     script_.reset();
     if (!files_.DirectoryProbe(kTargetDirectory).empty()) {
-        Tell(message::kDirectoryExists);
+        run_.Tell(message::kDirectoryExists);
         return 0;
     }
     int16_t result = 0;
@@ -192,9 +187,11 @@ int16_t Form1::RunInstallation() {
     const std::wstring script = files_.ProgramDirectory() + L"\\silent-install2.bat";
     IgnoringFailure([&] {
         script_ = ShellAndWait(runner_, script, platform::kSwShowMinimized, 1);
-        if (script_->status == ShellStatus::FileNotFound) told_.push_back(kFileNotFound + script);
-        if (script_->status == ShellStatus::StartFailed) Tell(message::kCannotStart + script);
-        if (script_->status == ShellStatus::Finished) result = 1;
+        if (script_->status == ShellStatus::FileNotFound) run_.Keep(kFileNotFound + script);
+        if (script_->status == ShellStatus::StartFailed) run_.Tell(message::kCannotStart + script);
+        if (script_->status != ShellStatus::Finished) return;
+        run_.ScriptReturned(script_->exitCode);
+        result = 1;
     });
     IgnoringFailure([&] { Scan(); });
     IgnoringFailure([&] { window_.SetMousePointer(MousePointer::Default); });

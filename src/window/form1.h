@@ -1,11 +1,10 @@
-// The installer window's behaviour: the start-up decision on the first
-// activation, the two buttons, and the installation run.
+// The installer window's behaviour: the start-up decision, the two buttons,
+// the installation run, and how the window may close.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/event_log.h"
 #include "platform/files.h"
@@ -14,46 +13,48 @@
 #include "platform/window_events.h"
 #include "runner/shell_and_wait.h"
 #include "services/module1.h"
-#include "window/exit_codes.h"
+#include "window/run_end.h"
 
 class Form1 : public platform::WindowEvents {
   public:
     Form1(platform::Files& files, platform::Processes& processes, platform::UserInterface& window,
           platform::EventLog& log, Module1& module)
-        : runner_{files, processes, window},
+        : run_(window, files, log),
+          runner_{files, processes, window, &run_},
           files_(files),
           window_(window),
-          log_(log),
           module_(module) {}
 
     void Form_Activate() override;
     void cmd_install_Click() override;
     void cmd_Abbruch_Click() override;
-    bool QueryUnload() noexcept override;
-    int32_t ExitCode() const noexcept override { return exitCode_; }
-    void Ending(int32_t exitCode, platform::EndReason reason) noexcept override;
+    bool QueryUnload() noexcept override { return !busy_; }
+    void QuitRequested() noexcept override;
+    bool MaySessionEnd(bool critical) noexcept override { return run_.MaySessionEnd(critical); }
+    int32_t SessionEnded() noexcept override;
+    void WindowDestroyed() noexcept override;
+    int32_t ExitCode() const noexcept override { return run_.ExitCode(); }
 
   private:
     template <typename Entry>
     void Guarded(Entry entry) noexcept;
+    void CloseIfQuitHeld() noexcept;
     void StartUpDecision();
     void EndUnseen();
     void InstallOnRequest();
     int16_t RunInstallation();
-    bool InstallationDone();
+    bool ServerInstalled();
     void Finish(bool installed, const wchar_t* finalMessage);
     int16_t Scan();
-    void Tell(const std::wstring& text);
-    std::wstring Happened(int32_t exitCode, platform::EndReason reason) const;
 
+    RunEnd run_;
     const RunnerPlatform runner_;
     platform::Files& files_;
     platform::UserInterface& window_;
-    platform::EventLog& log_;
     Module1& module_;
     bool activated_ = false;
-    bool busy_ = false;  // an installation road is running; the window must not close
+    bool busy_ = false;    // an installation road is running; the window must not close
+    int entries_ = 0;      // handlers from the window now running, nested ones too
+    bool closed_ = false;  // the window has been destroyed
     std::optional<ShellResult> script_;  // the latest run of the script, once started
-    std::vector<std::wstring> told_;     // every message of the run, shown or not
-    int32_t exitCode_ = exit_code::kClosedByUser;
 };

@@ -1,27 +1,31 @@
 #include "window/run_report.h"
 
+#include <cstddef>
+
 #include "window/exit_codes.h"
 
-platform::EventType EventTypeFor(int32_t exitCode) {
-    switch (exitCode) {
-        case exit_code::kInstalled:
-        case exit_code::kRestartRequired:
-        case exit_code::kRestartInitiated:
-            return platform::EventType::Information;
-        case exit_code::kClosedByUser:
-        case exit_code::kAlreadyRunning:
-        case exit_code::kServerPresent:
-            return platform::EventType::Warning;
-        default:
-            return platform::EventType::Error;
-    }
+uint32_t EventIdFor(int32_t exitCode) {
+    constexpr int32_t kLargestShownId = 0xFFFF;
+    if (exitCode < 0 || exitCode > kLargestShownId) return exit_code::kFailed;
+    return static_cast<uint32_t>(exitCode);
+}
+
+std::wstring CodeText(int32_t code) {
+    std::wstring text = std::to_wstring(code);
+    if (code >= 0) return text;
+    std::wstring hex = L"0x00000000";
+    const auto bits = static_cast<uint32_t>(code);
+    for (std::size_t digit = 0; digit < 8; ++digit)
+        hex[hex.size() - 1 - digit] = L"0123456789ABCDEF"[(bits >> (4 * digit)) & 0xF];
+    return text + L" (" + hex + L")";
 }
 
 std::wstring RunReportText(const RunFacts& facts) {
     std::wstring text = facts.happened;
-    text += L"\r\nExit-Code: " + std::to_wstring(facts.exitCode);
+    text += L"\r\nExit-Code: " + CodeText(facts.exitCode);
     if (facts.scriptExitCode)
-        text += L"\r\nExit-Code von silent-install2.bat: " + std::to_wstring(*facts.scriptExitCode);
+        text += L"\r\nExit-Code von silent-install2.bat: " +
+                CodeText(static_cast<int32_t>(*facts.scriptExitCode));
     text +=
         facts.seen ? L"\r\nFenster sichtbar: ja" : L"\r\nFenster sichtbar: nein (niemand sah es)";
     text += L"\r\nOrdner des Programms: " + facts.programDirectory;
@@ -30,8 +34,7 @@ std::wstring RunReportText(const RunFacts& facts) {
 
 void ReportRun(platform::EventLog& log, const RunFacts& facts) noexcept {
     try {
-        log.WriteEvent(EventTypeFor(facts.exitCode), static_cast<uint32_t>(facts.exitCode),
-                       RunReportText(facts));
+        log.WriteEvent(facts.type, EventIdFor(facts.exitCode), RunReportText(facts));
     } catch (...) {
         // The trace is lost; the run's end is not held up for it.
     }

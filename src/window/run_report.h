@@ -10,17 +10,21 @@
 
 struct RunFacts {
     std::wstring happened;  // the messages shown, or that would have been shown
+    platform::EventType type;
     int32_t exitCode;
     std::optional<uint32_t> scriptExitCode;  // where the script ran to its end
     bool seen;                               // whether anybody could see the window
     std::wstring programDirectory;
 };
 
-// Information for the success codes, Warning for the codes of a run that
-// installed nothing on purpose (closed, server present, already running).
-platform::EventType EventTypeFor(int32_t exitCode);
+// The exit code as the event's ID where Event Viewer and .NET's message file
+// can show it (0 to 65535); any other code gives 1603.
+uint32_t EventIdFor(int32_t exitCode);
+
+// A code as cmd shows it (signed decimal), and where that is negative (an
+// NTSTATUS, -1) also in hexadecimal: "-1073741510 (0xC000013A)".
+std::wstring CodeText(int32_t code);
 
 std::wstring RunReportText(const RunFacts& facts);
 
-// The event, with the exit code as its ID.
 void ReportRun(platform::EventLog& log, const RunFacts& facts) noexcept;

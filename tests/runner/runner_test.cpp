@@ -82,7 +82,7 @@ TEST_F(RunnerTest, MessagesAreDispatchedWhenInputArrives) {
     fake.files.insert(script);
     fake.process.inputWakeUps = 3;
     ShellAndWait(runner, script, 2, 1);
-    EXPECT_EQ(fake.doEventsCalls, 3);
+    EXPECT_EQ(fake.dispatchRounds, 3);
     EXPECT_EQ(fake.blockingWaits, 0);
 }
 
@@ -91,7 +91,7 @@ TEST_F(RunnerTest, WithoutKeepResponsiveNoMessageIsDispatched) {
     fake.process.inputWakeUps = 3;
     fake.process.exitCode = 7;
     EXPECT_EQ(ShellAndWait(runner, script, 2, 0).exitCode, 7u);
-    EXPECT_EQ(fake.doEventsCalls, 0);
+    EXPECT_EQ(fake.dispatchRounds, 0);
     EXPECT_EQ(fake.blockingWaits, 1);
 }
 
@@ -112,32 +112,20 @@ TEST_F(RunnerTest, UnreadableExitCodeGivesZero) {
     EXPECT_EQ(fake.OpenHandles(), 0);
 }
 
+// A wait that fails is no end of the script, with or without the window answering.
 TEST_F(RunnerTest, FailedWaitEndsWithoutSpinning) {
     fake.files.insert(script);
     fake.process.exitCode = 5;
-    fake.Fail(Call::MsgWaitForMultipleObjectsEx, 6);
-    const ShellResult result = ShellAndWait(runner, script, 2, 1);
-    EXPECT_EQ(result.status, ShellStatus::WaitFailed);
-    EXPECT_EQ(result.exitCode, 0u);
-    EXPECT_EQ(fake.doEventsCalls, 0);
+    fake.process.inputWakeUps = 2;
+    fake.Fail(Call::WaitWhileResponsive, 6);
+    fake.Fail(Call::WaitForSingleObject, 6);
+    for (int16_t keepResponsive : {1, 0}) {
+        const ShellResult result = ShellAndWait(runner, script, 2, keepResponsive);
+        EXPECT_EQ(result.status, ShellStatus::WaitFailed) << keepResponsive;
+        EXPECT_EQ(result.exitCode, 0u) << keepResponsive;
+    }
+    EXPECT_EQ(fake.dispatchRounds, 0);
     EXPECT_EQ(fake.OpenHandles(), 0);
-}
-
-// A request to quit stops the dispatching of input; the wait goes on until the
-// script ends, waking only to keep the window painted.
-TEST_F(RunnerTest, QuitRequestIsHeldAndTheScriptAwaited) {
-    fake.files.insert(script);
-    fake.process.inputWakeUps = 3;
-    fake.process.exitCode = 4;
-    fake.quitRequested = true;
-    const ShellResult result = ShellAndWait(runner, script, 2, 1);
-    EXPECT_EQ(result.status, ShellStatus::Finished);
-    EXPECT_EQ(result.exitCode, 4u);
-    EXPECT_EQ(fake.doEventsCalls, 1);
-    EXPECT_EQ(fake.keepPaintedCalls, 2);
-    const uint32_t paintOnly = platform::kQsPaint | platform::kQsSendMessage;
-    EXPECT_EQ(fake.wakeMasks,
-              (std::vector<uint32_t>{platform::kQsAllInput, paintOnly, paintOnly, paintOnly}));
 }
 
 TEST_F(RunnerTest, PathWithBlankIsStartedQuoted) {

@@ -7,7 +7,7 @@
 
 #include "support/platform.h"
 #include "services/module1.h"
-#include "services/verdict_texts.h"
+#include "support/expected_texts.h"
 
 class ScanTest : public ::testing::Test {
   protected:

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/window_events.h"
 
 namespace fake {
 
@@ -21,7 +22,7 @@ enum class Call {
     EnumSizeQuery,  // EnumServicesStatusA without a buffer
     EnumFetch,      // EnumServicesStatusA with a buffer
     CreateProcessW,
-    MsgWaitForMultipleObjectsEx,
+    WaitWhileResponsive,
     WaitForSingleObject,
     GetExitCodeProcess,
     CreateFileW,
@@ -50,6 +51,7 @@ struct ScriptedProcess {
     int inputWakeUps = 0;
     std::function<void()> effects;  // what the process does, run when it starts
     std::function<void()> atEnd;    // what it does last, run once it is seen to end
+    bool waitFails = false;         // every wait for it fails
 };
 
 class FakePlatform final : public platform::Platform {
@@ -73,14 +75,20 @@ class FakePlatform final : public platform::Platform {
     uint32_t maxBytesPerCall = 0;
     // Replaces the number of records that a fetch reports, when set.
     int64_t reportedServicesReturned = -1;
-    // Window events that the next DoEvents dispatches, in order.
+    // Changes what a fetch that asks for more reports: the records it counts,
+    // and where it leaves the resume handle it was given at resumedFrom.
+    std::function<void(uint32_t& returned, uint32_t& resumeHandle, uint32_t resumedFrom)>
+        alterPartialFetch;
+    // Window events that the next wake-up for input of a responsive wait
+    // dispatches, in order.
     std::vector<std::function<void()>> pendingEvents;
-    // A request to quit that the next DoEvents finds after the pending events.
-    bool quitRequested = false;
     // Runs while a message box is open, with its text.
     std::function<void(const std::wstring&)> duringMessageBox;
-    // Whether anybody can see the window; where nobody can, message boxes show nothing.
+    // Whether anybody can see the window.
     bool canBeSeen = true;
+    // Told that the window is destroyed when Unload destroys it, as the real
+    // window tells the logic.
+    platform::WindowEvents* windowEvents = nullptr;
 
     // Every later call of this kind fails with lastError.
     void Fail(Call call, int32_t lastError) { failures_[call] = lastError; }
@@ -96,12 +104,9 @@ class FakePlatform final : public platform::Platform {
     int badCloses = 0;  // closes of a handle that was not open
     int fetches = 0;    // enumeration calls with a buffer
     uint32_t largestFetchBuffer = 0;
-    int doEventsCalls = 0;
-    int keepPaintedCalls = 0;
-    std::vector<uint32_t> wakeMasks;  // of every wait that wakes for window input
+    int dispatchRounds = 0;  // wake-ups for input of responsive waits
     int blockingWaits = 0;
     bool unloaded = false;
-    bool sessionEndHeld = false;
     platform::MousePointer pointer = platform::MousePointer::Default;
     std::map<platform::Control, std::wstring> captions;
     std::map<platform::Control, bool> visible;
@@ -120,8 +125,6 @@ class FakePlatform final : public platform::Platform {
                            int32_t showWindow, platform::OsHandle* process,
                            platform::OsHandle* job) override;
     platform::OsHandle OpenProcessOfJob(platform::OsHandle job) override;
-    uint32_t MsgWaitForMultipleObjectsEx(platform::OsHandle handle, uint32_t milliseconds,
-                                         uint32_t wakeMask, uint32_t flags) override;
     uint32_t WaitForSingleObject(platform::OsHandle handle, uint32_t milliseconds) override;
     int32_t GetExitCodeProcess(platform::OsHandle process, uint32_t* exitCode) override;
     int32_t CloseHandle(platform::OsHandle handle) override;
@@ -136,9 +139,9 @@ class FakePlatform final : public platform::Platform {
     void SetVisible(platform::Control control, bool visible) override;
     void MsgBox(const std::wstring& text) override;
     bool CanBeSeen() override { return canBeSeen; }
-    bool DoEvents() override;
-    void KeepPainted() override { ++keepPaintedCalls; }
-    void HoldSessionEnd(bool held) noexcept override { sessionEndHeld = held; }
+    bool WaitWhileResponsive(platform::OsHandle process) override;
+    void ShowShutdownBlockReason(const std::wstring& reason) noexcept override;
+    void RemoveShutdownBlockReason() noexcept override;
     void Unload() override;
 
     std::wstring FromSystemCodePage(const char* text, std::size_t length) override;
@@ -154,6 +157,8 @@ class FakePlatform final : public platform::Platform {
 
   private:
     bool Fails(Call call);
+    // The scripted process behind a handle, when it can be waited for.
+    ScriptedProcess* Waitable(platform::OsHandle handle, Call call);
     void* OpenHandle();
     int32_t CloseOpenHandle(void* handle);
     void ThrowIfFails(Call call);

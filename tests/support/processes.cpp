@@ -32,30 +32,34 @@ platform::OsHandle FakePlatform::OpenProcessOfJob(platform::OsHandle job) {
     return nullptr;
 }
 
-// A process ends when its wake-ups are used up; what it does last happens then.
-uint32_t FakePlatform::MsgWaitForMultipleObjectsEx(platform::OsHandle handle, uint32_t,
-                                                   uint32_t wakeMask, uint32_t) {
-    wakeMasks.push_back(wakeMask);
+ScriptedProcess* FakePlatform::Waitable(platform::OsHandle handle, Call call) {
     const auto waited = processes_.find(handle);
-    if (Fails(Call::MsgWaitForMultipleObjectsEx) || waited == processes_.end())
-        return platform::kWaitFailed;
-    ScriptedProcess& running = *waited->second;
-    if (running.inputWakeUps > 0) {
-        --running.inputWakeUps;
-        return platform::kWaitObject0 + 1;
+    if (Fails(call) || waited == processes_.end() || waited->second->waitFails) return nullptr;
+    return waited->second;
+}
+
+// A process ends when its wake-ups are used up; what it does last happens then.
+// Each wake-up for input dispatches the pending window events.
+bool FakePlatform::WaitWhileResponsive(platform::OsHandle handle) {
+    ScriptedProcess* running = Waitable(handle, Call::WaitWhileResponsive);
+    if (running == nullptr) return false;
+    for (; running->inputWakeUps > 0; --running->inputWakeUps) {
+        ++dispatchRounds;
+        std::vector<std::function<void()>> events;
+        events.swap(pendingEvents);
+        for (const auto& event : events) event();
     }
-    running.inputWakeUps = -1;
-    if (running.atEnd) std::exchange(running.atEnd, nullptr)();
-    return platform::kWaitObject0;
+    running->inputWakeUps = -1;
+    if (running->atEnd) std::exchange(running->atEnd, nullptr)();
+    return true;
 }
 
 uint32_t FakePlatform::WaitForSingleObject(platform::OsHandle handle, uint32_t) {
-    const auto waited = processes_.find(handle);
-    if (Fails(Call::WaitForSingleObject) || waited == processes_.end())
-        return platform::kWaitFailed;
+    ScriptedProcess* running = Waitable(handle, Call::WaitForSingleObject);
+    if (running == nullptr) return platform::kWaitFailed;
     ++blockingWaits;
-    waited->second->inputWakeUps = -1;
-    if (waited->second->atEnd) std::exchange(waited->second->atEnd, nullptr)();
+    running->inputWakeUps = -1;
+    if (running->atEnd) std::exchange(running->atEnd, nullptr)();
     return platform::kWaitObject0;
 }
 

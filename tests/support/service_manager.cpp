@@ -78,8 +78,10 @@ int32_t FakePlatform::EnumServicesStatusA(platform::ScHandle manager, uint32_t,
                                     list.begin() + static_cast<std::ptrdiff_t>(fitting));
     WriteRecords(part, services);
     if (fitting < list.size()) {
+        const uint32_t resumedFrom = *resumeHandle;
         *servicesReturned = static_cast<uint32_t>(fitting);
         *resumeHandle += static_cast<uint32_t>(fitting);
+        if (alterPartialFetch) alterPartialFetch(*servicesReturned, *resumeHandle, resumedFrom);
         *bytesNeeded = static_cast<uint32_t>(
             BytesFor({list.begin() + static_cast<std::ptrdiff_t>(fitting), list.end()}));
         lastError_ = platform::kErrorMoreData;

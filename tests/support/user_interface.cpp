@@ -28,21 +28,24 @@ void FakePlatform::SetVisible(platform::Control control, bool show) {
 }
 
 void FakePlatform::MsgBox(const std::wstring& text) {
-    transcript.push_back((canBeSeen ? L"message " : L"unseen message ") + text);
+    transcript.push_back(L"message " + text);
     if (duringMessageBox) duringMessageBox(text);
 }
 
-bool FakePlatform::DoEvents() {
-    ++doEventsCalls;
-    std::vector<std::function<void()>> events;
-    events.swap(pendingEvents);
-    for (const auto& event : events) event();
-    return !quitRequested;
+void FakePlatform::ShowShutdownBlockReason(const std::wstring& reason) noexcept {
+    transcript.push_back(L"shutdown reason " + reason);
 }
 
+void FakePlatform::RemoveShutdownBlockReason() noexcept {
+    transcript.push_back(L"shutdown reason removed");
+}
+
+// A window is destroyed once; it tells the logic so.
 void FakePlatform::Unload() {
+    if (unloaded) return;
     unloaded = true;
     transcript.push_back(L"close");
+    if (windowEvents != nullptr) windowEvents->WindowDestroyed();
 }
 
 }  // namespace fake

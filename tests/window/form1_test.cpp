@@ -4,22 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "support/platform.h"
+#include "support/expected_texts.h"
+#include "support/installer.h"
 #include "support/transcript.h"
-#include "services/module1.h"
-#include "services/verdict_texts.h"
-#include "window/form1.h"
-#include "window/messages.h"
 
 using platform::Control;
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public ::testing::Test, public Installer {
   protected:
     std::vector<std::wstring> Messages() const { return MessagesOf(fake); }
-
-    fake::FakePlatform fake;
-    Module1 module{fake, fake, fake, fake};
-    Form1 form{fake, fake, fake, fake, module};
 };
 
 TEST_F(Form1Test, ServerPresentLeavesTheDecisionToTheUser) {
@@ -28,7 +21,7 @@ TEST_F(Form1Test, ServerPresentLeavesTheDecisionToTheUser) {
     EXPECT_FALSE(fake.unloaded);
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(CountOf(fake, L"hide cmd_install"), 0);
-    EXPECT_EQ(fake.captions[Control::Label4], verdict::kMysqlRunning);
+    EXPECT_EQ(fake.captions[Control::Label4], expected::kMysqlRunning);
 }
 
 TEST_F(Form1Test, StartUpDecisionIsMadeOnTheFirstActivationOnly) {
@@ -56,7 +49,7 @@ TEST_F(Form1Test, NoServerHidesTheInstallButtonBeforeTheRun) {
     const auto hide = std::find(fake.transcript.begin(), fake.transcript.end(),
                                 std::wstring(L"hide cmd_install"));
     const auto verdict = std::find(fake.transcript.begin(), fake.transcript.end(),
-                                   std::wstring(L"Label4 = ") + verdict::kNeither);
+                                   std::wstring(L"Label4 = ") + expected::kNeither);
     EXPECT_LT(verdict, hide);
     EXPECT_NE(hide, fake.transcript.end());
     EXPECT_TRUE(fake.unloaded);

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <set>
+#include <map>
 #include <string>
 
+#include "support/expected_texts.h"
 #include "window/layout.h"
 
 using layout::kControls;
@@ -51,19 +52,40 @@ TEST(Layout, NoTwoControlsOverlap) {
 }
 
 TEST(Layout, CloseButtonLies90TwipsFromTheRightEdge) {
+    int found = 0;
     for (const auto& row : kControls) {
-        if (row.name == platform::Control::cmd_Abbruch) {
-            EXPECT_EQ(layout::kClientWidth - (row.left + row.width), 90);
-        }
+        if (row.name != platform::Control::cmd_Abbruch) continue;
+        ++found;
+        EXPECT_EQ(layout::kClientWidth - (row.left + row.width), 90);
     }
+    EXPECT_EQ(found, 1);
 }
 
-TEST(Layout, TabOrderIsUniqueAndStartsAtTheHeading) {
-    std::set<int> orders;
-    for (const auto& row : kControls) {
-        if (row.tabOrder >= 0) {
-            EXPECT_TRUE(orders.insert(row.tabOrder).second) << row.id;
-        }
-    }
-    EXPECT_EQ(orders, (std::set<int>{0, 1, 2, 3, 4}));
+// The heading first, then the close button, the status text, the install
+// button and the wait label; the pictures take no part.
+TEST(Layout, TabOrderFollowsTheControls) {
+    using platform::Control;
+    std::map<Control, int> orders;
+    for (const auto& row : kControls) orders[row.name] = row.tabOrder;
+    const std::map<Control, int> wanted = {{Control::Label1, 0}, {Control::cmd_Abbruch, 1},
+                                           {Control::Label4, 2}, {Control::cmd_install, 3},
+                                           {Control::Label3, 4}, {Control::Image1, -1},
+                                           {Control::Image2, -1}};
+    EXPECT_EQ(orders, wanted);
+}
+
+TEST(Layout, TextsAtStart) {
+    using platform::Control;
+    std::map<Control, std::wstring> texts;
+    for (const auto& row : kControls) texts[row.name] = row.text != nullptr ? row.text : L"-";
+    const std::map<Control, std::wstring> wanted = {
+        {Control::cmd_install, expected::kInstallButton},
+        {Control::cmd_Abbruch, expected::kCloseButton},
+        {Control::Label3, expected::kWaitLabel},
+        {Control::Image2, L"-"},
+        {Control::Label4, expected::kStatusAtStart},
+        {Control::Image1, L"-"},
+        {Control::Label1, expected::kHeading}};
+    EXPECT_EQ(texts, wanted);
+    EXPECT_EQ(std::wstring(layout::kTitle), expected::kTitle);
 }

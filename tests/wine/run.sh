@@ -32,6 +32,7 @@ SCENARIOS=(
     folder-with-ampersand
     quit-while-waiting
     quit-during-message-box
+    quit-while-waiting-for-the-user
     second-start-while-waiting
     template-installs
     template-restart-needed

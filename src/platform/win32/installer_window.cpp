@@ -3,7 +3,6 @@
 #include "platform/failure.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/phase_marks.h"
-#include "window/messages.h"
 
 namespace win32 {
 namespace {
@@ -73,11 +72,9 @@ bool InstallerWindow::Create(platform::WindowEvents& events, int showCommand) {
     WindowLayout::PlaceCentred(window_, kStyle, kExStyle, dpi);
     MarkPhase("controls and fonts");
     events_ = &events;
-    // The first ShowWindow takes the launcher's show state; a window started
-    // hidden is seen by nobody.
+    // The first ShowWindow takes the launcher's show state.
     ::ShowWindow(window_, showCommand);
     MarkPhase("shown");
-    if (!::IsWindowVisible(window_)) canBeSeen_ = false;
     // The start texts are painted now; the decision never waits for an
     // activation, which a process without the foreground may not get.
     ::UpdateWindow(window_);
@@ -96,60 +93,6 @@ bool InstallerWindow::CreateControls() {
     WindowLayout::ArrangeTabOrder(controls_);
     lastFocus_ = ControlWindow(platform::Control::cmd_Abbruch);
     return true;
-}
-
-int InstallerWindow::RunMessageLoop() {
-    MSG message{};
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        Dispatch(message);
-        EndIfQuitHeld();
-    }
-    return static_cast<int>(message.wParam);
-}
-
-// A request to quit held during a handler ends the program once the handler
-// has returned and nothing keeps the window open.
-void InstallerWindow::EndIfQuitHeld() {
-    if (quitHeld_ && window_ != nullptr && events_->QueryUnload()) Destroy();
-}
-
-void InstallerWindow::HoldQuit(const MSG& message) {
-    if (quitHeld_) return;
-    quitHeld_ = true;
-    quitCode_ = static_cast<int>(message.wParam);
-}
-
-// Tab, Shift+Tab and the arrow keys move the focus as in a dialog.
-void InstallerWindow::Dispatch(MSG& message) {
-    if (window_ != nullptr && ::IsDialogMessageW(window_, &message)) return;
-    ::TranslateMessage(&message);
-    ::DispatchMessageW(&message);
-}
-
-// A request to quit is taken from the queue and held: left there, it would wake
-// every wait at once and close the final message box unseen. The program ends
-// when the window closes, with the held exit code.
-bool InstallerWindow::DoEvents() {
-    MSG message{};
-    while (!quitHeld_ && ::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT)
-            HoldQuit(message);
-        else
-            Dispatch(message);
-    }
-    return !quitHeld_;
-}
-
-// Repaints only (messages sent from other threads are answered by the peek
-// itself): the window stays drawn and is not taken for hung.
-void InstallerWindow::KeepPainted() {
-    MSG message{};
-    while (::PeekMessageW(&message, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE)) {
-        if (message.message == WM_QUIT)
-            HoldQuit(message);  // a quit passes every filter
-        else
-            ::DispatchMessageW(&message);
-    }
 }
 
 LRESULT CALLBACK InstallerWindow::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -183,15 +126,9 @@ LRESULT InstallerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (events_->QueryUnload()) Destroy();
             return 0;
         case WM_QUERYENDSESSION:
-            return OnQueryEndSession(lParam);
+            return events_->MaySessionEnd((lParam & ENDSESSION_CRITICAL) != 0);
         case WM_ENDSESSION:
-            // The system ends the process once this returns: end now, with the
-            // code that fits what was reached.
-            if (wParam) {
-                const int32_t code = events_->ExitCode();
-                events_->Ending(code, platform::EndReason::SessionEnded);
-                ::ExitProcess(static_cast<UINT>(code));
-            }
+            OnEndSession(wParam);
             return 0;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
@@ -206,12 +143,9 @@ LRESULT InstallerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
-        case WM_DESTROY: {
-            const int code = quitHeld_ ? quitCode_ : events_->ExitCode();
-            events_->Ending(code, platform::EndReason::WindowClosed);
-            ::PostQuitMessage(code);
+        case WM_DESTROY:
+            events_->WindowDestroyed();
             return 0;
-        }
         case WM_NCDESTROY: {
             const HWND window = window_;
             ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -234,27 +168,6 @@ void InstallerWindow::OnActivate(WPARAM wParam) {
     ::SetFocus(lastFocus_);
 }
 
-// While the script runs, the session is asked to wait. Windows terminates a
-// process that refuses a critical end, or that has no window anybody sees,
-// and its code is then lost: those ends are accepted.
-BOOL InstallerWindow::OnQueryEndSession(LPARAM lParam) const {
-    const bool critical = (lParam & ENDSESSION_CRITICAL) != 0;
-    return !sessionEndHeld_ || !canBeSeen_ || critical;
-}
-
-// The reason stands for as long as the session's end is held: Windows shows it
-// beside the program when the user logs off or shuts down (Wine's reason
-// functions fail; the answer alone counts there).
-void InstallerWindow::HoldSessionEnd(bool held) {
-    if (held == sessionEndHeld_ || window_ == nullptr) return;
-    sessionEndHeld_ = held;
-    if (!canBeSeen_) return;
-    if (held)
-        ::ShutdownBlockReasonCreate(window_, message::kShutdownBlocked);
-    else
-        ::ShutdownBlockReasonDestroy(window_);
-}
-
 void InstallerWindow::OnCommand(WPARAM wParam) {
     if (HIWORD(wParam) != BN_CLICKED) return;
     if (LOWORD(wParam) == ID_CMD_INSTALL) events_->cmd_install_Click();
@@ -273,25 +186,10 @@ void InstallerWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
     ::InvalidateRect(window_, nullptr, TRUE);
 }
 
-bool InstallerWindow::OnSetCursor(LPARAM lParam) {
-    if (!waitCursor_ || LOWORD(lParam) != HTCLIENT) return false;
-    ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-    return true;
-}
-
 HWND InstallerWindow::ControlWindow(platform::Control control) const {
     for (std::size_t index = 0; index < kControlCount; ++index)
         if (layout::kControls[index].name == control) return controls_[index];
     return nullptr;
-}
-
-void InstallerWindow::SetMousePointer(platform::MousePointer pointer) {
-    waitCursor_ = pointer == platform::MousePointer::Hourglass;
-    POINT position{};
-    if (window_ == nullptr || !::GetCursorPos(&position)) return;
-    const HWND below = ::WindowFromPoint(position);
-    if (below == window_ || ::IsChild(window_, below))
-        ::SetCursor(::LoadCursorW(nullptr, waitCursor_ ? IDC_WAIT : IDC_ARROW));
 }
 
 // Paints at once whatever is not drawn yet; what is drawn stays as it is.
@@ -316,24 +214,14 @@ void InstallerWindow::SetVisible(platform::Control control, bool visible) {
     ::ShowWindow(child, visible ? SW_SHOW : SW_HIDE);
 }
 
-// The box's own loop ends on a request to quit and posts it again; it is taken
-// from the queue and held, and the box shown again until it is answered.
-void InstallerWindow::MsgBox(const std::wstring& text) {
-    if (!canBeSeen_) return;
-    for (;;) {
-        ::MessageBoxW(window_, text.c_str(), layout::kTitle, MB_OK);
-        MSG quit{};
-        if (!::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return;
-        HoldQuit(quit);
-    }
-}
-
 void InstallerWindow::Destroy() {
     if (window_ != nullptr) ::DestroyWindow(window_);
 }
 
-// Unregistering the class deletes its background brush.
+// The logic may be gone by now: it hears nothing more. Unregistering the
+// class deletes its background brush.
 InstallerWindow::~InstallerWindow() {
+    events_ = nullptr;
     Destroy();
     if (classRegistered_) ::UnregisterClassW(kClassName, instance_);
 }

@@ -1,5 +1,6 @@
 // The real installer window: built from the layout table, scaled by the
-// window's DPI, and forwarding its events to the program's logic.
+// window's DPI, forwarding its events to the program's logic and carrying
+// out what the logic decides.
 #pragma once
 
 #include <windows.h>
@@ -16,8 +17,7 @@ namespace win32 {
 
 class InstallerWindow {
   public:
-    InstallerWindow(HINSTANCE instance, bool canBeSeen)
-        : instance_(instance), layout_(instance), canBeSeen_(canBeSeen) {}
+    explicit InstallerWindow(HINSTANCE instance) : instance_(instance), layout_(instance) {}
     ~InstallerWindow();
     InstallerWindow(const InstallerWindow&) = delete;
     InstallerWindow& operator=(const InstallerWindow&) = delete;
@@ -27,21 +27,18 @@ class InstallerWindow {
     // Creates the window centred on its screen and shows it as the launcher
     // asked (showCommand from wWinMain); false on failure.
     bool Create(platform::WindowEvents& events, int showCommand);
-    // Runs until the window has been destroyed; returns the exit code.
-    int RunMessageLoop();
+    // Runs until the window has been destroyed (message_loop.cpp).
+    void RunMessageLoop();
+    // Waits for the process while the window answers (message_loop.cpp).
+    bool WaitWhileResponsive(HANDLE process);
 
-    void SetMousePointer(platform::MousePointer pointer);
+    void SetMousePointer(platform::MousePointer pointer);      // message_box.cpp
+    void MsgBox(const std::wstring& text);                     // message_box.cpp
+    void ShowShutdownBlockReason(const std::wstring& reason);  // session_end.cpp
+    void RemoveShutdownBlockReason();                          // session_end.cpp
     void Refresh();
     void SetCaption(platform::Control control, const std::wstring& text);
     void SetVisible(platform::Control control, bool visible);
-    // Shows nothing where nobody can see the window; a request to quit while
-    // the box is open is held and the box shown again.
-    void MsgBox(const std::wstring& text);
-    bool CanBeSeen() const { return canBeSeen_; }
-    // False once a request to quit has arrived (see there).
-    bool DoEvents();
-    void KeepPainted();
-    void HoldSessionEnd(bool held);
     void Destroy();
 
   private:
@@ -49,14 +46,13 @@ class InstallerWindow {
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     bool CreateControls();
     void OnActivate(WPARAM wParam);
-    BOOL OnQueryEndSession(LPARAM lParam) const;
+    void OnEndSession(WPARAM wParam);
     void OnCommand(WPARAM wParam);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     bool OnSetCursor(LPARAM lParam);
     void Dispatch(MSG& message);
-    void HoldQuit(const MSG& message);
-    void EndIfQuitHeld();
+    void DispatchWaiting();
     HWND ControlWindow(platform::Control control) const;
 
     HINSTANCE instance_;
@@ -66,12 +62,8 @@ class InstallerWindow {
     ControlWindows controls_{};
     HBRUSH background_ = nullptr;  // owned by the window class once it is registered
     bool classRegistered_ = false;
-    bool canBeSeen_;
     HWND lastFocus_ = nullptr;
     bool waitCursor_ = false;
-    bool sessionEndHeld_ = false;
-    bool quitHeld_ = false;
-    int quitCode_ = 0;
 };
 
 }  // namespace win32

@@ -5,8 +5,8 @@
 #include "platform/win32/dll_search.h"
 #include "platform/win32/installer_window.h"
 #include "platform/win32/phase_marks.h"
-#include "platform/win32/single_instance.h"
 #include "platform/win32/platform.h"
+#include "platform/win32/single_instance.h"
 #include "platform/win32/window_station.h"
 #include "services/module1.h"
 #include "window/exit_codes.h"
@@ -17,8 +17,9 @@
 namespace {
 
 // An end before the window runs: its event, and the code.
-int EndEarly(win32::Win32Platform& platform, bool seen, const wchar_t* happened, int32_t code) {
-    ReportRun(platform, {happened, code, std::nullopt, seen, platform.ProgramDirectory()});
+int EndEarly(win32::Win32Platform& platform, bool seen, const wchar_t* happened,
+             platform::EventType type, int32_t code) {
+    ReportRun(platform, {happened, type, code, std::nullopt, seen, platform.ProgramDirectory()});
     return code;
 }
 
@@ -27,17 +28,20 @@ int EndEarly(win32::Win32Platform& platform, bool seen, const wchar_t* happened,
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     win32::MarkPhase("entered");
     win32::RestrictDllSearchToSystem32();
-    const bool seen = win32::SomebodyCanSeeTheStation();
-    win32::InstallerWindow window(instance, seen);
-    win32::Win32Platform platform(window);
+    const bool seen = win32::SomebodyCanSeeTheWindow(showCommand);
+    win32::InstallerWindow window(instance);
+    win32::Win32Platform platform(window, seen);
     const win32::SingleInstance running;
     if (!running.IsFirst()) {
         win32::InstallerWindow::BringRunningCopyToFront();
-        return EndEarly(platform, seen, message::kAlreadyRunning, exit_code::kAlreadyRunning);
+        return EndEarly(platform, seen, message::kAlreadyRunning, platform::EventType::Warning,
+                        exit_code::kAlreadyRunning);
     }
     Module1 module(platform, platform, platform, platform);
     Form1 form(platform, platform, platform, platform, module);
     if (!window.Create(form, showCommand))
-        return EndEarly(platform, seen, message::kWindowNotCreated, exit_code::kFailed);
-    return window.RunMessageLoop();
+        return EndEarly(platform, seen, message::kWindowNotCreated, platform::EventType::Error,
+                        exit_code::kFailed);
+    window.RunMessageLoop();
+    return form.ExitCode();
 }

@@ -9,7 +9,8 @@ namespace win32 {
 
 class Win32Platform final : public platform::Platform {
   public:
-    explicit Win32Platform(InstallerWindow& window) : window_(window) {}
+    // seen: whether anybody can see the window, decided once at the start.
+    Win32Platform(InstallerWindow& window, bool seen) : window_(window), seen_(seen) {}
 
     platform::ScHandle OpenSCManagerA(const char* machineName, const char* databaseName,
                                       uint32_t desiredAccess) override;
@@ -23,8 +24,6 @@ class Win32Platform final : public platform::Platform {
                            int32_t showWindow, platform::OsHandle* process,
                            platform::OsHandle* job) override;
     platform::OsHandle OpenProcessOfJob(platform::OsHandle job) override;
-    uint32_t MsgWaitForMultipleObjectsEx(platform::OsHandle handle, uint32_t milliseconds,
-                                         uint32_t wakeMask, uint32_t flags) override;
     uint32_t WaitForSingleObject(platform::OsHandle handle, uint32_t milliseconds) override;
     int32_t GetExitCodeProcess(platform::OsHandle process, uint32_t* exitCode) override;
     int32_t CloseHandle(platform::OsHandle handle) override;
@@ -39,9 +38,9 @@ class Win32Platform final : public platform::Platform {
     void SetVisible(platform::Control control, bool visible) override;
     void MsgBox(const std::wstring& text) override;
     bool CanBeSeen() override;
-    bool DoEvents() override;
-    void KeepPainted() override;
-    void HoldSessionEnd(bool held) noexcept override;
+    bool WaitWhileResponsive(platform::OsHandle process) override;
+    void ShowShutdownBlockReason(const std::wstring& reason) noexcept override;
+    void RemoveShutdownBlockReason() noexcept override;
     void Unload() override;
 
     std::wstring FromSystemCodePage(const char* text, std::size_t length) override;
@@ -57,6 +56,7 @@ class Win32Platform final : public platform::Platform {
     void CaptureLastError();
 
     InstallerWindow& window_;
+    const bool seen_;
     int32_t lastError_ = 0;
 };
 

@@ -110,15 +110,6 @@ platform::OsHandle Win32Platform::OpenProcessOfJob(platform::OsHandle job) {
     return nullptr;
 }
 
-uint32_t Win32Platform::MsgWaitForMultipleObjectsEx(platform::OsHandle handle,
-                                                    uint32_t milliseconds, uint32_t wakeMask,
-                                                    uint32_t flags) {
-    HANDLE handles[] = {handle};
-    const DWORD woken = ::MsgWaitForMultipleObjectsEx(1, handles, milliseconds, wakeMask, flags);
-    CaptureLastError();
-    return woken;
-}
-
 uint32_t Win32Platform::WaitForSingleObject(platform::OsHandle handle, uint32_t milliseconds) {
     const DWORD woken = ::WaitForSingleObject(handle, milliseconds);
     CaptureLastError();

@@ -14,10 +14,16 @@ void Win32Platform::SetVisible(platform::Control control, bool visible) {
     window_.SetVisible(control, visible);
 }
 void Win32Platform::MsgBox(const std::wstring& text) { window_.MsgBox(text); }
-bool Win32Platform::CanBeSeen() { return window_.CanBeSeen(); }
-bool Win32Platform::DoEvents() { return window_.DoEvents(); }
-void Win32Platform::KeepPainted() { window_.KeepPainted(); }
-void Win32Platform::HoldSessionEnd(bool held) noexcept { window_.HoldSessionEnd(held); }
+bool Win32Platform::CanBeSeen() { return seen_; }
+bool Win32Platform::WaitWhileResponsive(platform::OsHandle process) {
+    const bool ended = window_.WaitWhileResponsive(process);
+    CaptureLastError();
+    return ended;
+}
+void Win32Platform::ShowShutdownBlockReason(const std::wstring& reason) noexcept {
+    window_.ShowShutdownBlockReason(reason);
+}
+void Win32Platform::RemoveShutdownBlockReason() noexcept { window_.RemoveShutdownBlockReason(); }
 void Win32Platform::Unload() { window_.Destroy(); }
 
 }  // namespace win32

@@ -53,4 +53,8 @@ bool SomebodyCanSeeTheStation() {
     return (flags.dwFlags & WSF_VISIBLE) != 0;
 }
 
+bool SomebodyCanSeeTheWindow(int showCommand) {
+    return showCommand != SW_HIDE && SomebodyCanSeeTheStation();
+}
+
 }  // namespace win32

@@ -10,4 +10,9 @@ namespace win32 {
 // desktop sessions and a locked screen count as seen.
 bool SomebodyCanSeeTheStation();
 
+// Whether anybody can see the program's window, decided once at the start: the
+// station as above, and a window the launcher did not ask to be hidden
+// (showCommand from wWinMain, which carries the launcher's STARTUPINFO).
+bool SomebodyCanSeeTheWindow(int showCommand);
+
 }  // namespace win32

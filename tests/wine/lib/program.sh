@@ -86,7 +86,7 @@ app_start() {
         tr -d '\r' >"$APP_OUT") &
     APP_PID=$! APP_EXIT=''
     WINDOW=$(uia wait-window 15000)
-    check "window shown" MariaDB-Installer "$(kv title <<<"$WINDOW")"
+    check "window shown" "$(expected_text kTitle)" "$(kv title <<<"$WINDOW")"
     [ -n "$(kv hwnd <<<"$WINDOW")" ] && return 0
     if app_alive; then note "the program is still running"
     elif app_wait_exit 0; then note "the program ended with exit code $APP_EXIT"; fi

@@ -1,10 +1,11 @@
-# The program's German texts, read from its own headers, so a text changes in
-# one place. Sourced by run.sh.
+# The program's German texts as the tests expect them, from the one table of
+# them in tests/support/expected_texts.h (never from the program's own
+# headers). Sourced by run.sh.
 
-# program_text HEADER NAME: the text of the constant NAME in src/HEADER, its
-# string pieces joined and its escaped backslashes undone.
-program_text() {
-    awk -v name="$2" '
+# expected_text NAME: the text of the constant NAME in the table, its string
+# pieces joined and its escaped backslashes undone.
+expected_text() {
+    awk -v name="$1" '
         index($0, " " name " =") { found = 1 }
         found {
             line = $0
@@ -14,18 +15,16 @@ program_text() {
             }
             if (line ~ /;/) exit
         }
-        END { gsub(/\\\\/, "\\", text); printf "%s", text }' "$WINE_REPO/src/$1"
+        END { gsub(/\\\\/, "\\", text); printf "%s", text }' "$WINE_REPO/tests/support/expected_texts.h"
 }
 
-verdict() { program_text services/verdict_texts.h "$1"; }
-message() { program_text window/messages.h "$1"; }
-
-MYSQL_RUNNING=$(verdict kMysqlRunning)
-MYSQL_STOPPED=$(verdict kMysqlStopped)
-MARIADB_STOPPED=$(verdict kMariaStopped)
-INSTALLED_AUTOMATICALLY=$(message kInstalledAutomatically)
-INSTALLED_ON_REQUEST=$(message kInstalledOnRequest)
-NOT_INSTALLED=$(message kNotInstalled)
-DIRECTORY_EXISTS=$(message kDirectoryExists)
-FILE_NOT_FOUND=$(program_text runner/shell_and_wait.h kFileNotFound)
-SERVER_PRESENT_UNSEEN=$(message kServerPresentUnseen)
+MYSQL_RUNNING=$(expected_text kMysqlRunning)
+MYSQL_STOPPED=$(expected_text kMysqlStopped)
+MARIADB_STOPPED=$(expected_text kMariaStopped)
+INSTALLED_AUTOMATICALLY=$(expected_text kInstalledAutomatically)
+INSTALLED_ON_REQUEST=$(expected_text kInstalledOnRequest)
+NOT_INSTALLED=$(expected_text kNotInstalled)
+DIRECTORY_EXISTS=$(expected_text kDirectoryExists)
+FILE_NOT_FOUND=$(expected_text kFileNotFound)
+SERVER_PRESENT_UNSEEN=$(expected_text kServerPresentUnseen)
+QUIT_FROM_OUTSIDE=$(expected_text kQuitFromOutside)

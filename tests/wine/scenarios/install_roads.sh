@@ -84,7 +84,7 @@ scenario_automatic_without_script() {
 scenario_button_installs() {
     target_clear
     svc_running MySQL
-    install_script "$(make_script 1 installs)"
+    install_script "$(make_script 0 installs)"
     app_start || return
     check "no message box before the click" none "$(msgbox_within 1500)"
     uia click 101 >/dev/null
@@ -129,11 +129,10 @@ scenario_folder_with_blank() { program_folder_scenario 'C:\Mein Installer' 0 0; 
 # The script's request for a restart is passed on.
 scenario_folder_with_ampersand() { program_folder_scenario 'C:\R&D' 3010 3010; }
 
-# A second start while the script runs brings the running window forward and
-# ends by itself: one window, one run of the script.
 # A request to quit during the wait is held: the window stays drawn and answers
 # (longer than the tool waits for an answer), the script is awaited, the final
-# message is seen, and the program then ends with the requested exit code.
+# message is seen, and the program then ends with the outcome's code, never
+# with the one the request carried.
 scenario_quit_while_waiting() {
     target_clear
     install_script "$(make_script 0 nothing 12)"
@@ -144,13 +143,12 @@ scenario_quit_while_waiting() {
     check "window answers while the quit is held" 20 "$(uia ping 20 | kv count)"
     check "wait label still shown" 1 "$(uia visible 103 | kv visible)"
     expect_box "$NOT_INSTALLED"
-    check "window gone after the final message" gone "$(window_gone_within 5000)"
-    if app_wait_exit 5; then check "exit code" 7 "$APP_EXIT"; else check "exit code" 7 "still running"; fi
+    expect_end 1603
     check "script started exactly once" 1 "$(runs_count)"
 }
 
 # A request to quit while a message box is open: the box stays until it is
-# answered, the road goes on, and the program then ends with the requested code.
+# answered, the road goes on, and the program then ends with its outcome's code.
 scenario_quit_during_message_box() {
     target_clear
     app_start || return
@@ -161,8 +159,28 @@ scenario_quit_during_message_box() {
     check "window still open after the quit request" 1 "$(uia count-windows | kv count)"
     expect_box "${FILE_NOT_FOUND}C:\installer\silent-install2.bat"
     expect_box "$NOT_INSTALLED"
-    expect_end 9
+    expect_end 1603
 }
+
+# A request to quit while the window waits for the user closes it at once, as
+# if the user had closed it, and the run's one event says who closed it.
+scenario_quit_while_waiting_for_the_user() {
+    target_clear
+    svc_running MySQL
+    rm -f "$EVENT_LOG"
+    APP_LOG=$EVENT_LOG APP_WINEDEBUG=fixme+advapi,+eventlog app_start || return
+    expect_verdict "$MYSQL_RUNNING"
+    check "quit request posted" WM_QUIT "$(uia post-quit 7 | kv posted)"
+    check "window gone after the quit request, no message box" gone "$(window_gone_within 5000)"
+    expect_exit_code 1602
+    check "one event, Warning, ID 1602, the quit named" "0x0002 0x00000642 $(uia_escape "$QUIT_FROM_OUTSIDE $MYSQL_RUNNING
+Exit-Code: 1602
+Fenster sichtbar: ja
+Ordner des Programms: $APP_DIR" | sed 's/\\n/\\r\\n/g; s/ß/\\00df/g')" "$(written_events)"
+}
+
+# A second start while the script runs brings the running window forward and
+# ends by itself: one window, one run of the script.
 
 scenario_second_start_while_waiting() {
     target_clear

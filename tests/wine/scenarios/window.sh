@@ -2,15 +2,15 @@
 # at 150 %. Sourced by run.sh.
 
 # Client-area layout at 96 DPI: id, x, y, width, height, visible, text ("-": not
-# checked). The texts are the layout table's (src/window/layout.h).
+# checked). The texts are the tests' table of the program's texts.
 LAYOUT="\
-101 224 224 201  41 1 MariaDB jetzt trotzdem  installieren
-102 520 224 105  41 1 Schließen
-103 184 176 201  25 0 bitte warten ...
+101 224 224 201  41 1 $(expected_text kInstallButton)
+102 520 224 105  41 1 $(expected_text kCloseButton)
+103 184 176 201  25 0 $(expected_text kWaitLabel)
 104 128  48  32  32 - -
 105 168  56 449 113 - -
 106   0   0 106 277 - -
-107 128  16 417  25 - Prüfen, ob MySQL oder MariaDB schon installiert ist ..."
+107 128  16 417  25 - $(expected_text kHeading)"
 
 check_window_facts() {
     local fact
