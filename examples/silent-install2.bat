@@ -7,26 +7,40 @@ rem  mariadb-installer.exe startet dieses Skript aus seinem eigenen Ordner und
 rem  wartet auf sein Ende. Das Skript laesst sich auch allein verteilen und
 rem  starten (etwa ueber die Softwareverteilung); es braucht Administratorrechte.
 rem
+rem  Ist schon ein aelteres MariaDB 10.1 installiert, aktualisiert es dieses auf
+rem  die Version des Pakets (Name wie mariadb-10.1.48-winx64.msi): Ordner,
+rem  Dienst, Datenbanken und Kennwort von root bleiben, ROOT_PASSWORD darf dann
+rem  leer sein. Das ist der Weg fuer eine Aktualisierung, allein verteilt;
+rem  mariadb-installer.exe selbst installiert nie ueber einen vorhandenen Server.
+rem
 rem  Die erste Zeile bleibt leer: speichert ein Editor das Skript mit BOM
 rem  ("UTF-8 mit BOM"), verdirbt die Markierung nur diese leere Zeile.
 rem
 rem  Exit-Codes:
-rem     0     installiert
+rem     0     installiert oder aktualisiert, oder die Version des Pakets ist
+rem           schon installiert (das Skript sagt es; nichts lief)
 rem     3010  installiert; Windows muss neu gestartet werden (von msiexec)
 rem     1641  installiert; msiexec hat den Neustart eingeleitet
 rem     1619  kein MSI-Paket gefunden
+rem     1638  ein neueres MariaDB 10.1 ist installiert; nichts wurde geaendert
+rem     1603  msiexec meldete Erfolg, aber danach ist nicht genau die Version
+rem           des Pakets installiert; oder nichts lief, weil mehrere MariaDB
+rem           10.1 installiert sind, der Name des Pakets keine Version nennt,
+rem           die installierte Version unbekannt ist oder reg.exe nicht laeuft
 rem     1     ROOT_PASSWORD ist leer
 rem     2     mehrere Pakete mariadb-10.1.*.msi gefunden und PACKAGE ist leer
 rem     3     ROOT_PASSWORD enthaelt ein Anfuehrungszeichen
 rem     4     ROOT_PASSWORD enthaelt ein Zeichen ausserhalb von ASCII (Umlaut, ss)
 rem     sonst der Exit-Code von msiexec (z. B. 1603: Installation gescheitert;
-rem           nachschlagen mit "net helpmsg <Nummer>")
+rem           nachschlagen mit "net helpmsg <Nummer>"; nur fuer die Codes von
+rem           msiexec, nicht fuer die eigenen 1 bis 4)
 rem ===========================================================================
-setlocal DisableDelayedExpansion
+setlocal EnableExtensions DisableDelayedExpansion
 
 rem --- Einstellungen ----------------------------------------------------------
 
-rem Kennwort des Datenbankbenutzers root (Pflicht). Es steht zwischen den
+rem Kennwort des Datenbankbenutzers root (Pflicht fuer eine neue Installation,
+rem bei einer Aktualisierung nicht gebraucht und nicht weitergegeben). Es steht zwischen den
 rem Anfuehrungszeichen, genau wie es lautet, und hinter dem schliessenden
 rem Anfuehrungszeichen steht nichts mehr; Leerzeichen und alle druckbaren
 rem ASCII-Zeichen ausser dem Anfuehrungszeichen duerfen darin vorkommen. Ein Prozentzeichen wird als %% geschrieben
@@ -42,18 +56,21 @@ rem neben sich (etwa mariadb-10.1.48-winx64.msi). Ein Dateiname neben dem
 rem Skript oder ein vollstaendiger Pfad hier geht vor.
 set "PACKAGE="
 
-rem Zielordner; mariadb-installer.exe prueft vorher, dass er nicht existiert.
-set "TARGET=c:\Program Files\MariaDB 10.1"
-
-rem Name des Windows-Dienstes, unter dem der Server laeuft.
-set "SERVICE=MariaDB"
-
 rem Ordner der Protokolle (wird angelegt). Die Softwareverteilung loescht den
 rem Ordner des Skripts nach dem Lauf; hier bleiben sie. Ist er nicht
 rem beschreibbar, kommen sie nach %TEMP%.
 set "LOGDIR=%SystemRoot%\Logs\Software"
 
 rem --- Ab hier nichts mehr aendern -------------------------------------------
+
+rem Zielordner und Dienst. mariadb-installer.exe prueft genau diesen Ordner
+rem und sucht einen Dienst, dessen Name "Maria" enthaelt: anders eingestellt
+rem endete eine gelungene Installation mit 1603 und jeder spaetere Lauf mit
+rem 1638 oder 1603. Nur wenn dieses Skript allein verteilt wird, duerfen sie
+rem anders lauten; dann auch TARGET in silent-uninstall.bat und die
+rem Erkennungsregel der Softwareverteilung anpassen.
+set "TARGET=c:\Program Files\MariaDB 10.1"
+set "SERVICE=MariaDB"
 
 rem Zwei Protokolle mit dem Computernamen: das dieses Skripts (alles, was es
 rem sagt, mit seinem Exit-Code; jeder Lauf wird angehaengt) und das von msiexec.
@@ -83,6 +100,13 @@ goto :eof
 :main
 echo %DATE% %TIME% %~nx0 auf %COMPUTERNAME% (Benutzer %USERNAME%)
 echo Protokolle: "%LOGDIR%\%LOGNAME%.log" und "%LOGDIR%\%LOGNAME%-msiexec.log"
+set "LOGFILE=%LOGDIR%\%LOGNAME%-msiexec.log"
+set "UNINSTALL=HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall"
+rem Ohne reg.exe (gesperrt oder fehlend) saehe das Skript kein installiertes
+rem MariaDB 10.1 und installierte ein zweites daneben.
+reg query "%UNINSTALL%" >nul 2>nul
+if errorlevel 1 goto :no_registry
+call :installed_products
 if defined PACKAGE goto :named_package
 rem Gesucht wird im Ordner des Skripts selbst (pushd bindet auch eine
 rem Freigabe als Laufwerk ein, popd loest es wieder), das Suchmuster steht
@@ -97,11 +121,24 @@ for %%F in (mariadb-10.1.*.msi) do (
 popd
 if %FOUND%==0 goto :no_package
 if not %FOUND%==1 goto :several_packages
-goto :password
+goto :installed_or_not
 
 :named_package
 if exist "%~dp0%PACKAGE%" set "PACKAGE=%~dp0%PACKAGE%"
 if not exist "%PACKAGE%" goto :package_missing
+
+:installed_or_not
+if %PRODUCT_COUNT%==0 goto :password
+if not %PRODUCT_COUNT%==1 goto :several_installed
+call :package_version
+if not defined PACKAGE_NUMBER goto :package_without_version
+call :version_number "%PRODUCT_VERSION%"
+if not defined NUMBER goto :installed_version_unknown
+if %NUMBER% LSS %PACKAGE_NUMBER% goto :update
+if %NUMBER% GTR %PACKAGE_NUMBER% goto :newer_installed
+echo MariaDB %PRODUCT_VERSION% ist schon installiert, die Version des Pakets
+echo "%PACKAGE%". Nichts zu tun.
+exit /b 0
 
 :password
 rem Ein Anfuehrungszeichen im Kennwort zerteilt schon die Zeile von
@@ -131,7 +168,6 @@ set "OTHER_CHARACTER="
 for /f "delims=!#$%%&'*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\]^_`abcdefghijklmnopqrstuvwxyz{|}~ " %%C in ("%REST%") do set "OTHER_CHARACTER=1"
 if defined OTHER_CHARACTER goto :other_character_in_password
 
-set "LOGFILE=%LOGDIR%\%LOGNAME%-msiexec.log"
 echo Installiere "%PACKAGE%"
 
 rem /norestart: Windows Installer startet den Computer nie von sich aus neu;
@@ -141,6 +177,57 @@ msiexec /i "%PACKAGE%" /qn /norestart /l*v "%LOGFILE%" INSTALLDIR="%TARGET%" SER
 set "RESULT=%ERRORLEVEL%"
 echo msiexec endete mit %RESULT%.
 exit /b %RESULT%
+
+rem Das Paket aktualisiert das aeltere Produkt selbst (es entfernt es und
+rem uebernimmt dessen Ordner, Dienst und Daten); Ordner, Dienst und Kennwort
+rem werden darum nicht uebergeben. Danach wird nachgesehen, was installiert ist.
+:update
+echo Aktualisiere MariaDB %PRODUCT_VERSION% (Produktcode %PRODUCT_CODE%) auf %PACKAGE_VERSION% mit "%PACKAGE%"
+echo Vorher den Ordner data sichern; siehe LIESMICH.txt.
+echo msiexec /i "%PACKAGE%" /qn /norestart /l*v "%LOGFILE%"
+msiexec /i "%PACKAGE%" /qn /norestart /l*v "%LOGFILE%"
+set "RESULT=%ERRORLEVEL%"
+echo msiexec endete mit %RESULT%.
+set "OLD_VERSION=%PRODUCT_VERSION%"
+call :installed_products
+set "NUMBER="
+if %PRODUCT_COUNT%==1 call :version_number "%PRODUCT_VERSION%"
+if not "%NUMBER%"=="%PACKAGE_NUMBER%" goto :not_updated
+echo MariaDB %OLD_VERSION% ist jetzt MariaDB %PRODUCT_VERSION%.
+exit /b %RESULT%
+:not_updated
+echo Nach der Aktualisierung ist nicht genau MariaDB %PACKAGE_VERSION% installiert
+echo (gefunden: %PRODUCT_COUNT% Produkte, zuletzt Version %PRODUCT_VERSION%).
+if "%RESULT%"=="0" exit /b 1603
+if "%RESULT%"=="3010" exit /b 1603
+if "%RESULT%"=="1641" exit /b 1603
+exit /b %RESULT%
+
+:newer_installed
+echo Installiert ist MariaDB %PRODUCT_VERSION%, neuer als das Paket
+echo "%PACKAGE%" (%PACKAGE_VERSION%). Nichts wurde geaendert.
+exit /b 1638
+
+:several_installed
+echo Mehrere MariaDB 10.1 sind installiert (Produktcodes%PRODUCT_CODES%). Welches
+echo aktualisiert werden soll, ist nicht klar; nichts wurde geaendert.
+exit /b 1603
+
+:package_without_version
+echo Installiert ist MariaDB %PRODUCT_VERSION%, aber der Name des Pakets
+echo "%PACKAGE%" nennt keine Version (wie mariadb-10.1.48-winx64.msi). Bitte das
+echo Paket unter seinem Originalnamen ablegen; nichts wurde geaendert.
+exit /b 1603
+
+:installed_version_unknown
+echo MariaDB 10.1 ist installiert (Produktcode %PRODUCT_CODE%), aber seine
+echo Version ist unbekannt. Nichts wurde geaendert.
+exit /b 1603
+
+:no_registry
+echo reg.exe laeuft nicht (gesperrt oder nicht vorhanden): die installierten
+echo Programme lassen sich nicht lesen. Nichts wurde installiert.
+exit /b 1603
 
 :no_password
 echo Bitte zuerst das Kennwort bei ROOT_PASSWORD in "%~nx0" eintragen.
@@ -175,3 +262,108 @@ exit /b 2
 :package_missing
 echo MSI-Paket nicht gefunden: "%PACKAGE%"
 exit /b 1619
+
+rem Die installierten MariaDB 10.1 beider Registrierungsansichten, wie
+rem silent-uninstall.bat sie findet: PRODUCT_COUNT verschiedene Produktcodes
+rem (PRODUCT_CODES), vom letzten PRODUCT_CODE und PRODUCT_VERSION. Der zweite
+rem Eintrag, den ein Paket unter seinem Namen anlegt, nennt in seinem
+rem UninstallString den Produktcode und zaehlt nicht doppelt.
+:installed_products
+set "PRODUCT_CODES="
+set "PRODUCT_COUNT=0"
+set "PRODUCT_CODE="
+set "PRODUCT_VERSION="
+for %%V in (64 32) do (
+    for /f "delims=" %%L in ('reg query "%UNINSTALL%" /s /v DisplayName /reg:%%V 2^>nul') do (
+        set "LINE=%%L"
+        set "VIEW=%%V"
+        call :entry_line
+    )
+)
+goto :eof
+
+rem Eine Zeile der Ausgabe von reg: ein Schluessel oder sein Anzeigename. Die
+rem Anfuehrungszeichen fremder Eintraege werden zuerst entfernt: danach steht
+rem nichts aus der Registrierung mehr ausserhalb von Anfuehrungszeichen.
+:entry_line
+set "LINE=%LINE:"=%"
+if not "%LINE:~0,5%"=="HKEY_" goto :display_name
+set "KEY=%LINE%"
+goto :eof
+:display_name
+set "NAME=%LINE:*REG_SZ    =%"
+if /i not "%NAME:~0,12%"=="MariaDB 10.1" goto :eof
+if not "%NAME:~12,1%"=="" if not "%NAME:~12,1%"==" " goto :eof
+set "CANDIDATE=%KEY:*\Uninstall\=%"
+call :as_code
+if defined CODE goto :add_code
+set "UNINSTALL_STRING="
+for /f "tokens=1,2,*" %%A in ('reg query "%KEY%" /v UninstallString /reg:%VIEW% 2^>nul') do (
+    if /i "%%A"=="UninstallString" set "UNINSTALL_STRING=%%C"
+)
+if not defined UNINSTALL_STRING goto :eof
+set "UNINSTALL_STRING=%UNINSTALL_STRING:"=%"
+set "CANDIDATE="
+for /f "tokens=2 delims={}" %%G in ("%UNINSTALL_STRING%") do set "CANDIDATE={%%G}"
+call :as_code
+if not defined CODE goto :eof
+:add_code
+for %%C in (%PRODUCT_CODES%) do if /i "%%C"=="%CODE%" goto :eof
+set "PRODUCT_CODES=%PRODUCT_CODES% %CODE%"
+set /a PRODUCT_COUNT+=1
+set "PRODUCT_CODE=%CODE%"
+set "PRODUCT_VERSION="
+call :version_in_view 64
+if not defined PRODUCT_VERSION call :version_in_view 32
+goto :eof
+
+rem PRODUCT_VERSION: DisplayVersion des Produkts PRODUCT_CODE in einer Ansicht.
+:version_in_view
+for /f "tokens=1,2,*" %%A in ('reg query "%UNINSTALL%\%PRODUCT_CODE%" /v DisplayVersion /reg:%1 2^>nul') do (
+    if /i "%%A"=="DisplayVersion" set "PRODUCT_VERSION=%%C"
+)
+if defined PRODUCT_VERSION set "PRODUCT_VERSION=%PRODUCT_VERSION:"=%"
+goto :eof
+
+rem CODE wird CANDIDATE, wenn es die Form {XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX} hat.
+:as_code
+set "CODE="
+if not defined CANDIDATE goto :eof
+if not "%CANDIDATE:~0,1%%CANDIDATE:~37,1%%CANDIDATE:~38%"=="{}" goto :eof
+set "OTHER_CHARACTER="
+for /f "delims=0123456789ABCDEFabcdef-" %%X in ("%CANDIDATE:~1,36%") do set "OTHER_CHARACTER=1"
+if not defined OTHER_CHARACTER set "CODE=%CANDIDATE%"
+goto :eof
+
+rem Die Version im Originalnamen des Pakets (mariadb-10.1.48-winx64.msi gibt
+rem 10.1.48) als PACKAGE_VERSION und als Zahl PACKAGE_NUMBER; leer ohne.
+:package_version
+set "PACKAGE_VERSION="
+set "PACKAGE_NUMBER="
+for %%F in ("%PACKAGE%") do set "PACKAGE_NAME=%%~nF"
+if /i not "%PACKAGE_NAME:~0,8%"=="mariadb-" goto :eof
+for /f "tokens=2 delims=-" %%V in ("%PACKAGE_NAME%") do set "PACKAGE_VERSION=%%V"
+call :version_number "%PACKAGE_VERSION%"
+set "PACKAGE_NUMBER=%NUMBER%"
+goto :eof
+
+rem NUMBER: eine Version aus Ziffern und Punkten als eine Zahl, die sich
+rem vergleichen laesst (10.1.9 vor 10.1.22); leer, wenn es keine ist. Jeder
+rem der ersten drei Teile zaehlt bis 999.
+:version_number
+set "NUMBER="
+set "PARTS=%~1"
+if not defined PARTS goto :eof
+set "OTHER_CHARACTER="
+for /f "delims=0123456789." %%X in ("%PARTS%") do set "OTHER_CHARACTER=1"
+if defined OTHER_CHARACTER goto :eof
+set "PART1="
+set "PART2="
+set "PART3="
+for /f "tokens=1-3 delims=." %%A in ("%PARTS%") do (
+    set "PART1=%%A"
+    set "PART2=%%B"
+    set "PART3=%%C"
+)
+set /a NUMBER=PART1*1000000+PART2*1000+PART3
+goto :eof

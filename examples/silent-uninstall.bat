@@ -17,15 +17,17 @@ rem     3010  entfernt; Windows muss neu gestartet werden (von msiexec)
 rem     1641  entfernt; msiexec hat den Neustart eingeleitet
 rem     sonst der Exit-Code von msiexec, oder 1603, wenn das Produkt nach dem
 rem           Entfernen noch installiert ist (nachschlagen mit
-rem           "net helpmsg <Nummer>")
+rem           "net helpmsg <Nummer>"; nur fuer die Codes von msiexec)
 rem ===========================================================================
-setlocal DisableDelayedExpansion
+setlocal EnableExtensions DisableDelayedExpansion
 
 rem --- Einstellungen ----------------------------------------------------------
 
-rem yes: auch die Datenbanken im Ordner data loeschen (CLEANUPDATA=1). Sonst
-rem bleibt der Ordner data erhalten und kommt mit dem Rest des Zielordners in
-rem einen neuen Ordner daneben.
+rem yes: auch die Datenbanken im Ordner data loeschen (CLEANUPDATA=1), und zwar
+rem bei jedem gefundenen MariaDB 10.1: jedes Paket loescht den Ordner data
+rem seiner eigenen Installation, wo immer er liegt. Sonst bleibt der Ordner
+rem data erhalten und kommt mit dem Rest des Zielordners in einen neuen Ordner
+rem daneben.
 set "DELETE_DATA=no"
 
 rem Zielordner der Installation; was davon bleibt, wird daneben verschoben.

@@ -46,6 +46,7 @@ SCENARIOS=(
     template-several-packages
     template-other-series-package
     template-read-only-folder
+    template-updates
     removal-keeps-data
     removal-deletes-data
     removal-still-listed

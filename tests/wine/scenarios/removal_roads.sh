@@ -12,10 +12,6 @@ KEPT_DIR="$(prefix_path "$TARGET_DIR") - gesichert 1"  # where the removal moves
 # server running has written into the data folder), and the removal template
 # beside the program instead of the package.
 removal_installed() {
-    local package
-    for package in standin-server standin-server-restart; do  # left by earlier scenarios
-        wine_run msiexec /x "Z:${TOOLS//\//\\}\\$package.msi" /qn >/dev/null 2>&1
-    done
     template_place 'demo-Passwort-1' standin-server.msi
     wine_run reg delete 'HKLM\Software\StandIn Removal' /f >/dev/null 2>&1
     script_run

@@ -16,10 +16,23 @@ template_set() {
         { print }' "$script" >"$script.new" && mv "$script.new" "$script"
 }
 
+# Removes every stand-in product an earlier scenario left installed: the
+# template would take it for an installed MariaDB 10.1 and update it.
+standins_remove() {
+    local code
+    for code in $(wine_run reg query 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall' /s \
+        /v DisplayName /reg:64 2>/dev/null | tr -d '\r' |
+        grep -B1 'REG_SZ *MariaDB 10\.1 (x64)' | grep -o '\\{[0-9A-F-]*}$' | tr -d '\\'); do
+        wine_run msiexec /x "$code" /qn >/dev/null 2>&1
+    done
+}
+
 # template_place PASSWORD PACKAGE|- [NAME]: the administrators' template beside the
 # program, its root password set to PASSWORD, and the stand-in package PACKAGE
-# (- for none) as NAME; no target folder, and nothing recorded by a package yet.
+# (- for none) as NAME; no stand-in installed, no target folder, and nothing
+# recorded by a package yet.
 template_place() {
+    standins_remove
     target_clear
     echo MariaDB >>"$SERVICES_MADE"
     wine_run reg delete "$RECORD_KEY" /f >/dev/null 2>&1
@@ -210,5 +223,47 @@ scenario_template_read_only_folder() {
     check "log in %TEMP%" yes "$([[ ${log,,} == *'\temp\silent-install2-'*.log ]] && echo yes || echo no)"
     check "log written there" yes "$(in_log "$(prefix_path "$log")" 'Exit-Code: 0')"
     check "no log beside the script" 0 "$(find "$folder" -name '*.log' | wc -l)"
+    target_clear
+}
+
+# The versions of MariaDB 10.1 that Windows lists as installed, in both views.
+listed_versions() {
+    local view
+    for view in 64 32; do
+        wine_run reg query 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall' /s \
+            /v DisplayVersion /reg:$view 2>/dev/null | tr -d '\r' |
+            sed -n 's/^ *DisplayVersion *REG_SZ *\(10\.1\..*\)$/\1/p'
+    done | sort -u | tr '\n' ' ' | sed 's/ $//'
+}
+
+# An older 10.1 installed through the template, a database file in its data
+# folder; the template with the newer package beside it and no root password
+# updates it in place: the database kept, the service running, only the newer
+# version listed. Again: nothing to do. The older package beside the newer
+# installation changes nothing and ends with 1638.
+scenario_template_updates() {
+    template_place 'demo-Passwort-1' standin-server.msi mariadb-10.1.22-winx64.msi
+    script_run
+    check "10.1.22 installed" "0 10.1.22" "$SCRIPT_EXIT $(listed_versions)"
+    echo keep >"$(prefix_path "$TARGET_DIR")/data/mine.txt"
+    rm -f "$(prefix_path "$APP_DIR")"/*.msi
+    cp "$TOOLS/standin-server-newer.msi" "$(prefix_path "$APP_DIR")/$PACKAGE_NAME"
+    template_set ROOT_PASSWORD ''
+    script_run
+    check "update: exit code" 0 "$SCRIPT_EXIT"
+    check "update: says from which version to which" yes "$(printed 'Aktualisiere MariaDB 10.1.22')"
+    check "update: no folder, service or password given to msiexec" no "$(printed 'INSTALLDIR=')"
+    check "update: only the newer version listed" 10.1.48 "$(listed_versions)"
+    check "update: database file kept" yes "$([ -f "$(prefix_path "$TARGET_DIR")/data/mine.txt" ] && echo yes)"
+    check "update: service MariaDB" RUNNING "$(svc_state MariaDB)"
+    script_run
+    check "again: exit code" 0 "$SCRIPT_EXIT"
+    check "again: says so, runs nothing" "yes no" "$(printed 'ist schon installiert') $(printed 'msiexec /i')"
+    rm -f "$(prefix_path "$APP_DIR")"/*.msi
+    cp "$TOOLS/standin-server.msi" "$(prefix_path "$APP_DIR")/mariadb-10.1.22-winx64.msi"
+    script_run
+    check "older package: exit code" 1638 "$SCRIPT_EXIT"
+    check "older package: nothing changed" "no 10.1.48" "$(printed 'msiexec /i') $(listed_versions)"
+    wine_run msiexec /x "Z:${TOOLS//\//\\}\\standin-server-newer.msi" /qn >/dev/null 2>&1
     target_clear
 }

@@ -4,7 +4,8 @@
 // writes a file into the data folder beside bin when it starts, as a database
 // does; no package owns that file. Started by its package's removal as
 // "--removal VALUE" (the CLEANUPDATA it was given), it records VALUE in the
-// registry and deletes that data folder when VALUE is 1.
+// registry and deletes that data folder when VALUE is 1, unless a newer
+// version is updating it.
 #include <windows.h>
 
 #include <cstdio>
@@ -65,13 +66,21 @@ void WriteDataFile() {
     if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
 }
 
-// The data folder holds files only, as the service writes it.
+// Whether a newer stand-in is updating this one: it marks that before it
+// removes the older product, whose removal Wine's msi runs without
+// UPGRADINGPRODUCTCODE. The mark is taken away here.
+bool UpdateInProgress() {
+    return ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\StandIn Database Server",
+                                L"Updating") == ERROR_SUCCESS;
+}
+
+// The data folder holds files only, as the service writes it. An update keeps it.
 int OnRemoval(const wchar_t* cleanUpData) {
     const DWORD bytes = static_cast<DWORD>((std::wcslen(cleanUpData) + 1) * sizeof(wchar_t));
     ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\StandIn Removal", L"CleanUpData", REG_SZ,
                       cleanUpData, bytes);
     const std::wstring data = DataFolder();
-    if (std::wcscmp(cleanUpData, L"1") != 0 || data.empty()) return 0;
+    if (UpdateInProgress() || std::wcscmp(cleanUpData, L"1") != 0 || data.empty()) return 0;
     WIN32_FIND_DATAW found{};
     const win32::UniqueFindHandle search(::FindFirstFileW((data + L"\\*").c_str(), &found));
     if (search) {
