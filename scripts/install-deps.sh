@@ -4,7 +4,7 @@ set -eu
 packages=(cmake g++ make libgtest-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 xvfb xauth
           imagemagick file binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wixl
           fonts-wine x11-utils osslsigncode openssl unzip e2fsprogs softhsm2
-          libengine-pkcs11-openssl opensc)
+          libengine-pkcs11-openssl opensc clang lld llvm)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

@@ -5,7 +5,7 @@
 set -u
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh || exit 1
-scripts/build.sh native win64 win32 || exit 1
+scripts/build.sh native win64 win32 win64-clang || exit 1
 status=0
 # part TITLE COMMAND...: one part of the run, with its time.
 part() {
