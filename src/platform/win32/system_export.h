@@ -1,5 +1,6 @@
-// Functions that only newer Windows versions export, looked up at run time so
-// the program also starts on Windows 7.
+// Functions that only newer Windows versions export (GetDpiForWindow and
+// AdjustWindowRectExForDpi since Windows 10 version 1607), looked up at run
+// time so the program also starts on the first releases of Windows 10.
 #pragma once
 
 #include <windows.h>
