@@ -1,6 +1,7 @@
 # The release package: one ZIP per architecture whose top folder, named like the
-# ZIP, holds the program, the administrators' install and removal templates and LIESMICH.txt,
-# with a SHA-256 checksum file beside it. Text files get Windows line ends.
+# ZIP, holds the program, the administrators' install and removal templates,
+# LIESMICH.txt and the LICENSE, with a SHA-256 checksum file beside it. Text
+# files get Windows line ends.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(package_architecture win64)
 else()
@@ -9,13 +10,16 @@ endif()
 
 configure_file(${CMAKE_SOURCE_DIR}/packaging/LIESMICH.txt ${CMAKE_BINARY_DIR}/package/LIESMICH.txt
                @ONLY NEWLINE_STYLE CRLF)
+configure_file(${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_BINARY_DIR}/package/LICENSE.txt @ONLY
+               NEWLINE_STYLE CRLF)
 foreach(template silent-install2.bat silent-uninstall.bat)
   configure_file(${CMAKE_SOURCE_DIR}/examples/${template} ${CMAKE_BINARY_DIR}/package/${template}
                  COPYONLY)
 endforeach()
 
 install(TARGETS mariadb-installer RUNTIME DESTINATION .)
-install(FILES ${CMAKE_BINARY_DIR}/package/LIESMICH.txt ${CMAKE_BINARY_DIR}/package/silent-install2.bat
+install(FILES ${CMAKE_BINARY_DIR}/package/LIESMICH.txt ${CMAKE_BINARY_DIR}/package/LICENSE.txt
+              ${CMAKE_BINARY_DIR}/package/silent-install2.bat
               ${CMAKE_BINARY_DIR}/package/silent-uninstall.bat
         DESTINATION .)
 

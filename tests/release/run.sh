@@ -25,7 +25,7 @@ check_unsigned_packages() {
     for arch in win64 win32; do
         top=MariaDB-Installer-$version-$arch
         check "$arch: files" \
-            "$top/LIESMICH.txt;$top/mariadb-installer.exe;$top/silent-install2.bat;$top/silent-uninstall.bat;" \
+            "$top/LICENSE.txt;$top/LIESMICH.txt;$top/mariadb-installer.exe;$top/silent-install2.bat;$top/silent-uninstall.bat;" \
             "$(unzip -Z1 "build/package/$top.zip" | sort | tr '\n' ';')"
         check "$arch: checksum" "$top.zip: OK" "$(cd build/package && sha256sum -c "$top.zip.sha256" 2>&1)"
         rm -rf "${work:?}/$arch" && unzip -q "build/package/$top.zip" -d "$work/$arch"
