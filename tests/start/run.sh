@@ -22,11 +22,11 @@ start() {
 WINEPREFIX=$prefix /usr/lib/wine/wineserver64 -k 2>/dev/null
 rm -rf "$prefix"
 start 1
-check "start 1: verdict" yes "$(printed 1 "--- verdict: $(verdict kNeither)")"
+check "start 1: verdict" yes "$(printed 1 "--- verdict: $(expected_text kNeither)")"
 check "start 1: installed" yes "$(printed 1 "--- message box: $INSTALLED_AUTOMATICALLY")"
 check "start 1: ended" yes "$(printed 1 "--- the program has ended (exit code 0: installed)")"
 start 2
-check "start 2: verdict" yes "$(printed 2 "--- verdict: $(verdict kMariaRunning)")"
+check "start 2: verdict" yes "$(printed 2 "--- verdict: $(expected_text kMariaRunning)")"
 check "start 2: closed by the user" yes "$(printed 2 "--- a server is present: the window waits for the user; pressing \"Schließen\"")"
 check "start 2: no message box" no "$(grep -q -- '--- message box' "$root/build/start-check-2.log" && echo yes || echo no)"
 check "start 2: ended" yes "$(printed 2 "--- the program has ended (exit code 1602: closed without installing)")"
