@@ -3,7 +3,6 @@
 #include <map>
 #include <string>
 
-#include "support/expected_texts.h"
 #include "window/layout.h"
 
 using layout::kControls;
@@ -72,20 +71,4 @@ TEST(Layout, TabOrderFollowsTheControls) {
                                            {Control::Label3, 4}, {Control::Image1, -1},
                                            {Control::Image2, -1}};
     EXPECT_EQ(orders, wanted);
-}
-
-TEST(Layout, TextsAtStart) {
-    using platform::Control;
-    std::map<Control, std::wstring> texts;
-    for (const auto& row : kControls) texts[row.name] = row.text != nullptr ? row.text : L"-";
-    const std::map<Control, std::wstring> wanted = {
-        {Control::cmd_install, expected::kInstallButton},
-        {Control::cmd_Abbruch, expected::kCloseButton},
-        {Control::Label3, expected::kWaitLabel},
-        {Control::Image2, L"-"},
-        {Control::Label4, expected::kStatusAtStart},
-        {Control::Image1, L"-"},
-        {Control::Label1, expected::kHeading}};
-    EXPECT_EQ(texts, wanted);
-    EXPECT_EQ(std::wstring(layout::kTitle), expected::kTitle);
 }
