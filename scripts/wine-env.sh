@@ -44,7 +44,15 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"
 REG
-    wine_run regedit /S 'C:\wine-env-settings.reg' >/dev/null 2>&1
+    # A process start fails now and then on a loaded machine: tried three times.
+    local attempt status=0
+    for attempt in 1 2 3; do
+        wine_run regedit /S 'C:\wine-env-settings.reg' >/dev/null 2>&1 && return 0
+        status=$?
+        sleep 1
+    done
+    echo "regedit could not apply the session's settings to $WINEPREFIX (exit code $status)" >&2
+    return 1
 }
 
 # Written into a prefix once wineboot has made it completely.
