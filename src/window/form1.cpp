@@ -96,15 +96,12 @@ void Form1::QuitRequested() noexcept {
 }
 
 void Form1::CloseIfQuitHeld() noexcept {
-    if (entries_ == 0 && run_.QuitHeld() && !closed_) IgnoringFailure([&] { window_.Unload(); });
+    if (entries_ == 0 && run_.QuitHeld()) IgnoringFailure([&] { window_.Unload(); });
 }
 
 int32_t Form1::SessionEnded() noexcept { return run_.End(true, module_.Verdict()); }
 
-void Form1::WindowDestroyed() noexcept {
-    closed_ = true;
-    run_.End(false, module_.Verdict());
-}
+void Form1::WindowDestroyed() noexcept { run_.End(false, module_.Verdict()); }
 
 void Form1::StartUpDecision() {
     if (Scan() != 1) {

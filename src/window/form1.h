@@ -53,8 +53,7 @@ class Form1 : public platform::WindowEvents {
     platform::UserInterface& window_;
     Module1& module_;
     bool activated_ = false;
-    bool busy_ = false;    // an installation road is running; the window must not close
-    int entries_ = 0;      // handlers from the window now running, nested ones too
-    bool closed_ = false;  // the window has been destroyed
+    bool busy_ = false;  // an installation road is running; the window must not close
+    int entries_ = 0;    // handlers from the window now running, nested ones too
     std::optional<ShellResult> script_;  // the latest run of the script, once started
 };

