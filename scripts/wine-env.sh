@@ -12,7 +12,29 @@ export WINEARCH=win64
 export LANG=${LANG:-C.UTF-8}
 WINE_XVFB_PID=
 
-wine_run() { "$WINELOADER" "$@"; }
+# wine_run PROGRAM ARGS...: one Wine process. With WINE_TRACE set, its stderr
+# and exit status are also appended there, so a start that failed says why.
+wine_run() {
+    [ -n "${WINE_TRACE:-}" ] || { "$WINELOADER" "$@"; return; }
+    local err status
+    err=$(mktemp)
+    "$WINELOADER" "$@" 2>"$err"
+    status=$?
+    wine_trace_add "$status" "$err" "$@"
+    cat "$err" >&2
+    rm -f "$err"
+    return "$status"
+}
+
+# wine_trace_add STATUS ERRFILE COMMAND...: one process's entry in WINE_TRACE.
+wine_trace_add() {
+    local status=$1 err=$2
+    shift 2
+    {
+        echo "[$(date +%T)] ${SCENARIO:-suite}: $* -> exit status $status"
+        sed 's/^/    /' "$err"
+    } >>"$WINE_TRACE"
+}
 
 # wine_session_start PREFIX: the display first (a session started without one
 # never shows its windows), then a fresh server for the prefix (one from before

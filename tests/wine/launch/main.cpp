@@ -6,9 +6,12 @@
 // (STARTUPINFO's show state SW_HIDE), as a deployment set to "Hidden" does.
 // Prints key=value lines:
 //   station_visible=0|1   with --unseen: WSF_VISIBLE of the station it made
+//   started=1             as soon as the program runs
+//   start_error=N         when it could not be started (CreateProcess's error)
 //   exit_code=N, ms=N     when the program ended in time
 //   timed_out=1           when it did not; it is then ended
-// Exit code 0 when the program ended in time, 1 otherwise, 2 on wrong usage.
+// Exit code 0 when the program ended in time, 1 when it did not, 2 on wrong
+// usage, 3 when it never ran: a caller may start it again only then.
 #include <windows.h>
 
 #include <cstdio>
@@ -37,10 +40,13 @@ using UniqueDesktop = win32::Unique<DesktopTraits>;
 constexpr wchar_t kStation[] = L"LaunchUnseenStation";
 constexpr wchar_t kDesktop[] = L"Default";
 
+constexpr int kNeverRan = 3;
+
 int Fail(const char* what) {
     const DWORD error = ::GetLastError();
     std::fprintf(stderr, "launch: %s failed, error %lu\n", what, error);
-    return 1;
+    std::printf("start_error=%lu\n", error);
+    return kNeverRan;
 }
 
 bool Visible(HWINSTA station) {
@@ -73,6 +79,8 @@ int Launch(DWORD timeoutMs, const std::wstring& program, wchar_t* desktop, bool 
                           &startup, &started))
         return Fail("CreateProcess");
     const win32::UniqueHandle process(started.hProcess), thread(started.hThread);
+    std::printf("started=1\n");
+    std::fflush(stdout);
     const ULONGLONG begin = ::GetTickCount64();
     if (::WaitForSingleObject(process.Get(), timeoutMs) != WAIT_OBJECT_0) {
         ::TerminateProcess(process.Get(), 1);

@@ -11,6 +11,10 @@ SCREENSHOTS=$WINE_REPO/build/screenshots
 APP_DIR='C:\installer'
 UIA_ERR=$WINE_REPO/build/wine-suite-uia.err
 APP_OUT=$WINE_REPO/build/wine-suite-launch.out
+# Every Wine process the suite starts, with its stderr and exit status.
+export WINE_TRACE=$WINE_REPO/build/wine-suite-processes.log
+# Starts that never ran and were made again, one line each.
+RETRIES=$WINE_REPO/build/wine-suite-retries.log
 APP_PID='' APP_EXIT='' HOLD_PID=''
 
 # Text in the escaped form uia prints and expects.
@@ -24,7 +28,7 @@ uia_escape() {
 # uia COMMAND ARGS...: the tool's findings on stdout, its complaints as comments.
 uia() {
     local rc
-    "$WINELOADER" "$TOOLS/uia.exe" "$@" 2>"$UIA_ERR" | tr -d '\r'
+    wine_run "$TOOLS/uia.exe" "$@" 2>"$UIA_ERR" | tr -d '\r'
     rc=${PIPESTATUS[0]}
     [ -s "$UIA_ERR" ] && sed 's/^/# /' "$UIA_ERR" >&2
     return "$rc"
@@ -74,6 +78,30 @@ app_install() {
 # install_script FILE [FOLDER]: FILE as the install script beside the program.
 install_script() { cp "$1" "$(prefix_path "${2:-$APP_DIR}")/silent-install2.bat"; }
 
+# launched [--unseen|--hidden] TIMEOUT_MS PROGRAM: launch.exe's report (see
+# there), run from drive C:. Wine fails a process start now and then on a
+# loaded machine: a start that never ran (launch.exe not started, or its
+# CreateProcess failed; no started= line) is made again, twice at most, and
+# said; a program that ran is never started again, so a real fault still fails.
+launched() {
+    local attempt out error err
+    err=$(mktemp)
+    for attempt in 1 2 3; do
+        out=$(cd "$WINEPREFIX/drive_c" && wine_run "$TOOLS/launch.exe" "$@" 2>"$err")
+        out=${out//$'\r'/}
+        grep -qx 'started=1' <<<"$out" && break
+        error=$(kv start_error <<<"$out")
+        error=${error:+CreateProcess error $error}
+        error=${error:-$(tail -n 1 "$err")}
+        [ "$attempt" -lt 3 ] || break
+        echo "${SCENARIO:-suite}: start $attempt of $* never ran (${error:-no output}); again" |
+            tee -a "$RETRIES" | sed 's/^/# retry: /' >&2
+    done
+    cat "$err" >&2
+    rm -f "$err"
+    printf '%s\n' "$out"
+}
+
 # app_start [FOLDER]: starts the program in the background, from another working
 # folder, through the launcher that reports its whole exit code, and waits for
 # its window; the window facts are left in WINDOW. Its output goes to APP_LOG
@@ -81,9 +109,8 @@ install_script() { cp "$1" "$(prefix_path "${2:-$APP_DIR}")/silent-install2.bat"
 app_start() {
     local exe="${1:-$APP_DIR}\\mariadb-installer.exe"
     rm -f "$APP_OUT"
-    (cd "$WINEPREFIX/drive_c" && WINEDEBUG=${APP_WINEDEBUG:-$WINEDEBUG} exec "$WINELOADER" \
-        "$TOOLS/launch.exe" 600000 "$exe" 2>>"${APP_LOG:-$WINE_REPO/build/wine-suite-app.log}" |
-        tr -d '\r' >"$APP_OUT") &
+    (WINEDEBUG=${APP_WINEDEBUG:-$WINEDEBUG} launched 600000 "$exe" \
+        2>>"${APP_LOG:-$WINE_REPO/build/wine-suite-app.log}" >"$APP_OUT") &
     APP_PID=$! APP_EXIT=''
     WINDOW=$(uia wait-window 15000)
     check "window shown" "$(expected_text kTitle)" "$(kv title <<<"$WINDOW")"
@@ -158,6 +185,7 @@ suite_start() {
     wine_stop  # a cut-off run's server may still hold the old prefix
     chattr -i "$(prefix_path "$APP_DIR")" 2>/dev/null  # a cut-off run's read-only folder
     rm -rf "$WINEPREFIX"
+    rm -f "$WINE_TRACE" "$RETRIES"
     wine_session_start "$WINEPREFIX" || exit 2
     mkdir -p "$(prefix_path 'C:\tools')" "$SCREENSHOTS"
     cp "$TOOLS/test-service.exe" "$(prefix_path 'C:\tools')/"
@@ -172,6 +200,7 @@ suite_end() {
     wine_stop
     HOLD_PID=
     wine_display_stop
+    note "starts made again: $(cat "$RETRIES" 2>/dev/null | wc -l) (each Wine process in $WINE_TRACE)"
 }
 
 # The text Label4 settles on, and that no message box comes with it.

@@ -188,8 +188,7 @@ scenario_second_start_while_waiting() {
     app_start || return
     check "wait label shown while the script runs" 1 "$(uia wait-visible 103 1 10000 | kv visible)"
     check "second start ended by itself, exit code" 1618 \
-        "$(cd "$WINEPREFIX/drive_c" && "$WINELOADER" "$TOOLS/launch.exe" 20000 \
-            'C:\installer\mariadb-installer.exe' | tr -d '\r' | kv exit_code)"
+        "$(launched 20000 'C:\installer\mariadb-installer.exe' | kv exit_code)"
     check "one window" 1 "$(uia count-windows | kv count)"
     expect_box "$NOT_INSTALLED"
     expect_end 1603

@@ -7,8 +7,7 @@ RUNNING_COPY_NAME='Global\MariaDB-Installer.RunningCopy'
 
 # launched_exit [OPTION]: the program's whole exit code through the launcher.
 launched_exit() {
-    (cd "$WINEPREFIX/drive_c" && "$WINELOADER" "$TOOLS/launch.exe" "$@" 20000 \
-        "$APP_DIR\\mariadb-installer.exe" 2>/dev/null) | tr -d '\r' | kv exit_code
+    launched "$@" 20000 "$APP_DIR\\mariadb-installer.exe" 2>/dev/null | kv exit_code
 }
 
 # A launcher that asks for the window hidden: nobody sees it, so a server
@@ -158,9 +157,8 @@ Ordner des Programms: $APP_DIR" | sed 's/\\n/\\r\\n/g')" "$(written_events)"
     target_clear
     svc_running MySQL
     rm -f "$EVENT_LOG"
-    check "server present, nobody sees it: exit code" 1638 "$(cd "$WINEPREFIX/drive_c" &&
-        WINEDEBUG=fixme+advapi,+eventlog "$WINELOADER" "$TOOLS/launch.exe" --hidden 20000 \
-            "$APP_DIR\\mariadb-installer.exe" 2>"$EVENT_LOG" | tr -d '\r' | kv exit_code)"
+    check "server present, nobody sees it: exit code" 1638 "$(WINEDEBUG=fixme+advapi,+eventlog \
+        launched --hidden 20000 "$APP_DIR\\mariadb-installer.exe" 2>"$EVENT_LOG" | kv exit_code)"
     check "server present: one event, Warning, ID 1638, the server named" \
         "0x0002 0x00000666 $(uia_escape "$SERVER_PRESENT_UNSEEN$MYSQL_RUNNING")\\r\\nExit-Code: 1638" \
         "$(written_events | sed 's/\(Exit-Code: [0-9]*\).*/\1/')"

@@ -63,8 +63,7 @@ in_log() {
 # named), as software distribution may start it; its output in SCRIPT_OUT, its
 # whole exit code in SCRIPT_EXIT.
 script_run() {
-    SCRIPT_OUT=$(cd "$WINEPREFIX/drive_c" && "$WINELOADER" "$TOOLS/launch.exe" 60000 \
-        "$APP_DIR\\${1:-silent-install2.bat}" 2>/dev/null | tr -d '\r')
+    SCRIPT_OUT=$(launched 60000 "$APP_DIR\\${1:-silent-install2.bat}" 2>/dev/null)
     SCRIPT_EXIT=$(kv exit_code <<<"$SCRIPT_OUT")
     sed 's/^/# script: /' <<<"$SCRIPT_OUT"
 }

@@ -7,8 +7,7 @@
 # end by itself in time).
 unseen_run() {
     local out
-    out=$(cd "$WINEPREFIX/drive_c" && "$WINELOADER" "$TOOLS/launch.exe" --unseen "$(($1 * 1000))" \
-        "$APP_DIR\\mariadb-installer.exe" 2>"$UIA_ERR" | tr -d '\r')
+    out=$(launched --unseen "$(($1 * 1000))" "$APP_DIR\\mariadb-installer.exe" 2>"$UIA_ERR")
     [ -s "$UIA_ERR" ] && sed 's/^/# /' "$UIA_ERR" >&2
     check "window station not visible" 0 "$(kv station_visible <<<"$out")"
     UNSEEN_EXIT=$(kv exit_code <<<"$out")
