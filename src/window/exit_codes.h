@@ -13,5 +13,8 @@ inline constexpr int32_t kClosedByUser = 1602;      // ERROR_INSTALL_USEREXIT
 inline constexpr int32_t kFailed = 1603;            // ERROR_INSTALL_FAILURE
 inline constexpr int32_t kServerPresent = 1638;     // ERROR_PRODUCT_VERSION
 inline constexpr int32_t kAlreadyRunning = 1618;    // ERROR_INSTALL_ALREADY_RUNNING
+// Never passed on: a launcher that polls GetExitCodeProcess takes it for a
+// process still running and would wait for ever.
+inline constexpr int32_t kStillActive = 259;  // STILL_ACTIVE
 
 }  // namespace exit_code

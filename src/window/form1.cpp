@@ -45,10 +45,11 @@ int32_t InstalledCode(const std::optional<ShellResult>& script) {
 }
 
 // The script's own code when it reported a failure, else the general one: a
-// failed installation never ends with a code that counts as success.
+// failed installation never ends with a code that counts as success, nor
+// with one that looks like a process still running.
 int32_t FailureCode(const std::optional<ShellResult>& script) {
     const int32_t code = ScriptCode(script);
-    return IsSuccessCode(code) ? exit_code::kFailed : code;
+    return IsSuccessCode(code) || code == exit_code::kStillActive ? exit_code::kFailed : code;
 }
 
 }  // namespace

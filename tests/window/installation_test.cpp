@@ -94,7 +94,8 @@ TEST_F(InstallationTest, ScriptExitCodeChangesNoMessage) {
         int32_t exitCode;
     };
     for (const Case& c : {Case{1603, true, 0}, Case{3010, true, 3010}, Case{1641, true, 1641},
-                          Case{3010, false, 1603}, Case{1641, false, 1603}, Case{5, false, 5}}) {
+                          Case{3010, false, 1603}, Case{1641, false, 1603}, Case{5, false, 5},
+                          Case{259, false, 1603}}) {
         Installer other;
         fake::FakePlatform& platform = other.fake;
         Form1& window = other.form;
