@@ -260,6 +260,8 @@ TEST_F(InstallationTest, ClicksAndClosingDuringTheRunAreIgnored) {
     EXPECT_EQ(mayClose, std::vector<bool>{false});
     EXPECT_EQ(CountOf(fake, L"close"), 1);
     EXPECT_EQ(Messages(), std::vector<std::wstring>{expected::kInstalledOnRequest});
+    EXPECT_EQ(fake.transcript.back(), L"close");
+    EXPECT_EQ(fake.events.at(0).id, 0u);
 }
 
 TEST_F(InstallationTest, ClicksDuringTheAutomaticRunAreIgnored) {
@@ -596,7 +598,8 @@ TEST(RunEventTest, FollowsWhatHappenedNotTheNumber) {
         std::wstring code;
     };
     for (const Case& c :
-         {Case{1638, 1638, L"1638"}, Case{0xC000013A, 1603, L"-1073741510 (0xC000013A)"}}) {
+         {Case{1638, 1638, L"1638"}, Case{0xC000013A, 1603, L"-1073741510 (0xC000013A)"},
+          Case{65535, 65535, L"65535"}, Case{65536, 1603, L"65536"}}) {
         Installer run;
         run.fake.files.insert(kScript);
         run.fake.process.exitCode = c.scriptCode;
