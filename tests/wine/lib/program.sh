@@ -84,10 +84,13 @@ install_script() { cp "$1" "$(prefix_path "${2:-$APP_DIR}")/silent-install2.bat"
 # CreateProcess failed; no started= line) is made again, twice at most, and
 # said; a program that ran is never started again, so a real fault still fails.
 launched() {
-    local attempt out error err
+    local attempt out error err status
     err=$(mktemp)
     for attempt in 1 2 3; do
-        out=$(cd "$WINEPREFIX/drive_c" && wine_run "$TOOLS/launch.exe" "$@" 2>"$err")
+        # stderr passed on as it comes (a scenario may read Wine's trace live)
+        out=$(cd "$WINEPREFIX/drive_c" && "$WINELOADER" "$TOOLS/launch.exe" "$@" 2> >(tee "$err" >&2))
+        status=$?
+        wine_trace_add "$status" "$err" launch.exe "$@"
         out=${out//$'\r'/}
         grep -qx 'started=1' <<<"$out" && break
         error=$(kv start_error <<<"$out")
@@ -97,7 +100,6 @@ launched() {
         echo "${SCENARIO:-suite}: start $attempt of $* never ran (${error:-no output}); again" |
             tee -a "$RETRIES" | sed 's/^/# retry: /' >&2
     done
-    cat "$err" >&2
     rm -f "$err"
     printf '%s\n' "$out"
 }
