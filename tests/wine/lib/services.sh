@@ -23,9 +23,17 @@ svc_stopped() {
     check "service $name registered" STOPPED "$(svc_state "$name")"
 }
 
+# A service start that fails while the service stays STOPPED never ran its
+# program (Wine fails a process start now and then): tried again, twice at most.
 svc_running() {
+    local attempt
     svc_stopped "$1"
-    sc start "$1" >/dev/null
+    for attempt in 1 2 3; do
+        sc start "$1" >/dev/null && break
+        [ "$attempt" -lt 3 ] && [ "$(svc_state "$1")" = STOPPED ] || break
+        echo "${SCENARIO:-suite}: sc start $1 attempt $attempt failed, still STOPPED; again" |
+            tee -a "$RETRIES" | sed 's/^/# retry: /' >&2
+    done
     wait_for 5 "[ \"\$(svc_state $1)\" = RUNNING ]"
     check "service $1 running" RUNNING "$(svc_state "$1")"
 }
