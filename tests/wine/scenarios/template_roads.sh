@@ -243,7 +243,7 @@ listed_versions() {
 scenario_template_updates() {
     template_place 'demo-Passwort-1' standin-server.msi mariadb-10.1.22-winx64.msi
     script_run
-    check "10.1.22 installed" "0 10.1.22" "$SCRIPT_EXIT $(listed_versions)"
+    check "10.1.22 installed" "0 10.1.22.0" "$SCRIPT_EXIT $(listed_versions)"
     echo keep >"$(prefix_path "$TARGET_DIR")/data/mine.txt"
     rm -f "$(prefix_path "$APP_DIR")"/*.msi
     cp "$TOOLS/standin-server-newer.msi" "$(prefix_path "$APP_DIR")/$PACKAGE_NAME"
@@ -252,7 +252,7 @@ scenario_template_updates() {
     check "update: exit code" 0 "$SCRIPT_EXIT"
     check "update: says from which version to which" yes "$(printed 'Aktualisiere MariaDB 10.1.22')"
     check "update: no folder, service or password given to msiexec" no "$(printed 'INSTALLDIR=')"
-    check "update: only the newer version listed" 10.1.48 "$(listed_versions)"
+    check "update: only the newer version listed" 10.1.48.0 "$(listed_versions)"
     check "update: database file kept" yes "$([ -f "$(prefix_path "$TARGET_DIR")/data/mine.txt" ] && echo yes)"
     check "update: service MariaDB" RUNNING "$(svc_state MariaDB)"
     script_run
@@ -262,7 +262,7 @@ scenario_template_updates() {
     cp "$TOOLS/standin-server.msi" "$(prefix_path "$APP_DIR")/mariadb-10.1.22-winx64.msi"
     script_run
     check "older package: exit code" 1638 "$SCRIPT_EXIT"
-    check "older package: nothing changed" "no 10.1.48" "$(printed 'msiexec /i') $(listed_versions)"
+    check "older package: nothing changed" "no 10.1.48.0" "$(printed 'msiexec /i') $(listed_versions)"
     wine_run msiexec /x "Z:${TOOLS//\//\\}\\standin-server-newer.msi" /qn >/dev/null 2>&1
     target_clear
 }

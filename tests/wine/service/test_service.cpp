@@ -5,7 +5,10 @@
 // does; no package owns that file. Started by its package's removal as
 // "--removal VALUE" (the CLEANUPDATA it was given), it records VALUE in the
 // registry and deletes that data folder when VALUE is 1, unless a newer
-// version is updating it.
+// version is updating it. Started by its package as "--install-db
+// --service=NAME --port=N --password=P --datadir=D", as a database server's
+// package runs its set-up tool, it records the password as it arrived, makes
+// the data folder and, given a name, registers itself as that service.
 #include <windows.h>
 
 #include <cstdio>
@@ -93,6 +96,38 @@ int OnRemoval(const wchar_t* cleanUpData) {
     return 0;
 }
 
+// The text after PREFIX in the argument that starts with it; null without one.
+const wchar_t* Option(int argc, wchar_t** argv, const wchar_t* prefix) {
+    const std::size_t length = std::wcslen(prefix);
+    for (int i = 2; i < argc; ++i)
+        if (std::wcsncmp(argv[i], prefix, length) == 0) return argv[i] + length;
+    return nullptr;
+}
+
+int InstallDatabase(int argc, wchar_t** argv) {
+    const wchar_t* password = Option(argc, argv, L"--password=");
+    const wchar_t* service = Option(argc, argv, L"--service=");
+    const wchar_t* data = Option(argc, argv, L"--datadir=");
+    if (password == nullptr || service == nullptr || data == nullptr) return 2;
+    const DWORD bytes = static_cast<DWORD>((std::wcslen(password) + 1) * sizeof(wchar_t));
+    ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\StandIn Database Server", L"Password",
+                      REG_SZ, password, bytes);
+    ::CreateDirectoryW(data, nullptr);
+    if (*service == L'\0') return 0;
+    wchar_t path[MAX_PATH];
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return 1;
+    const std::wstring command = L"\"" + std::wstring(path, length) + L"\"";
+    const win32::UniqueServiceHandle manager(
+        ::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CREATE_SERVICE));
+    if (!manager) return 1;
+    const win32::UniqueServiceHandle created(::CreateServiceW(
+        manager.Get(), service, L"StandIn Server", SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
+        SERVICE_AUTO_START, SERVICE_ERROR_NORMAL, command.c_str(), nullptr, nullptr, nullptr,
+        nullptr, nullptr));
+    return created ? 0 : 1;
+}
+
 void WINAPI ServiceMain(DWORD argc, wchar_t** argv) {
     g_status = ::RegisterServiceCtrlHandlerExW(argc > 0 ? argv[0] : L"", &Handler, nullptr);
     if (g_status == nullptr) return;
@@ -106,6 +141,7 @@ void WINAPI ServiceMain(DWORD argc, wchar_t** argv) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc == 3 && std::wcscmp(argv[1], L"--removal") == 0) return OnRemoval(argv[2]);
+    if (argc > 1 && std::wcscmp(argv[1], L"--install-db") == 0) return InstallDatabase(argc, argv);
     const win32::UniqueHandle stop(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
     if (!stop) {
         const DWORD error = ::GetLastError();
