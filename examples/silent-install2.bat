@@ -31,9 +31,12 @@ rem     1     ROOT_PASSWORD ist leer
 rem     2     mehrere Pakete mariadb-10.1.*.msi gefunden und PACKAGE ist leer
 rem     3     ROOT_PASSWORD enthaelt ein Anfuehrungszeichen
 rem     4     ROOT_PASSWORD enthaelt ein Zeichen ausserhalb von ASCII (Umlaut, ss)
+rem     5     ein MariaDB 10.1 der anderen Architektur ist installiert (32 Bit
+rem           neben einem Paket fuer 64 Bit oder umgekehrt); nichts lief
+rem     6     TCP-Port 3306 ist belegt (ein anderer Server wartet dort); nichts lief
 rem     sonst der Exit-Code von msiexec (z. B. 1603: Installation gescheitert;
 rem           nachschlagen mit "net helpmsg <Nummer>"; nur fuer die Codes von
-rem           msiexec, nicht fuer die eigenen 1 bis 4)
+rem           msiexec, nicht fuer die eigenen 1 bis 6)
 rem ===========================================================================
 setlocal EnableExtensions DisableDelayedExpansion
 
@@ -106,7 +109,6 @@ rem Ohne reg.exe (gesperrt oder fehlend) saehe das Skript kein installiertes
 rem MariaDB 10.1 und installierte ein zweites daneben.
 reg query "%UNINSTALL%" >nul 2>nul
 if errorlevel 1 goto :no_registry
-call :installed_products
 if defined PACKAGE goto :named_package
 rem Gesucht wird im Ordner des Skripts selbst (pushd bindet auch eine
 rem Freigabe als Laufwerk ein, popd loest es wieder), das Suchmuster steht
@@ -128,10 +130,13 @@ if exist "%~dp0%PACKAGE%" set "PACKAGE=%~dp0%PACKAGE%"
 if not exist "%PACKAGE%" goto :package_missing
 
 :installed_or_not
+call :package_version
+call :installed_products
+if not %OTHER_COUNT%==0 goto :other_architecture
 if %PRODUCT_COUNT%==0 goto :password
 if not %PRODUCT_COUNT%==1 goto :several_installed
-call :package_version
 if not defined PACKAGE_NUMBER goto :package_without_version
+if not defined PACKAGE_ARCH goto :package_without_version
 call :version_number "%PRODUCT_VERSION%"
 if not defined NUMBER goto :installed_version_unknown
 if %NUMBER% LSS %PACKAGE_NUMBER% goto :update
@@ -167,6 +172,8 @@ set "REST=%REST:)=%"
 set "OTHER_CHARACTER="
 for /f "delims=!#$%%&'*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\]^_`abcdefghijklmnopqrstuvwxyz{|}~ " %%C in ("%REST%") do set "OTHER_CHARACTER=1"
 if defined OTHER_CHARACTER goto :other_character_in_password
+call :port_listener
+if defined PORT_PID goto :port_taken
 
 echo Installiere "%PACKAGE%"
 
@@ -215,9 +222,27 @@ exit /b 1603
 
 :package_without_version
 echo Installiert ist MariaDB %PRODUCT_VERSION%, aber der Name des Pakets
-echo "%PACKAGE%" nennt keine Version (wie mariadb-10.1.48-winx64.msi). Bitte das
-echo Paket unter seinem Originalnamen ablegen; nichts wurde geaendert.
+echo "%PACKAGE%" nennt keine Version und Architektur (wie
+echo mariadb-10.1.48-winx64.msi). Bitte das Paket unter seinem Originalnamen
+echo ablegen; nichts wurde geaendert.
 exit /b 1603
+
+:other_architecture
+set "OTHER_BITS=32"
+if "%PACKAGE_ARCH%"=="32" set "OTHER_BITS=64"
+echo Installiert ist "%OTHER_NAME%" (Produktcode %OTHER_CODE%), ein MariaDB 10.1
+echo fuer %OTHER_BITS% Bit; das Paket "%PACKAGE%" ist fuer %PACKAGE_ARCH% Bit und
+echo installierte ein zweites MariaDB 10.1 daneben. Nichts wurde geaendert.
+echo Zuerst das installierte entfernen (den Ordner data vorher sichern), etwa mit
+echo silent-uninstall.bat oder mit: msiexec /x %OTHER_CODE% /qn
+exit /b 5
+
+:port_taken
+echo TCP-Port 3306 ist belegt: der Prozess mit der ID %PORT_PID% wartet dort auf
+echo Verbindungen, etwa ein anderer MySQL- oder MariaDB-Server (auch MySQL80).
+echo MariaDB 10.1 braucht diesen Port; nichts wurde installiert. Welcher Prozess
+echo es ist, zeigt: tasklist /svc /fi "PID eq %PORT_PID%"
+exit /b 6
 
 :installed_version_unknown
 echo MariaDB 10.1 ist installiert (Produktcode %PRODUCT_CODE%), aber seine
@@ -267,12 +292,19 @@ rem Die installierten MariaDB 10.1 beider Registrierungsansichten, wie
 rem silent-uninstall.bat sie findet: PRODUCT_COUNT verschiedene Produktcodes
 rem (PRODUCT_CODES), vom letzten PRODUCT_CODE und PRODUCT_VERSION. Der zweite
 rem Eintrag, den ein Paket unter seinem Namen anlegt, nennt in seinem
-rem UninstallString den Produktcode und zaehlt nicht doppelt.
+rem UninstallString den Produktcode und zaehlt nicht doppelt. Produkte der
+rem anderen Architektur als PACKAGE_ARCH zaehlen extra: OTHER_COUNT, vom
+rem letzten OTHER_CODE und OTHER_NAME. Die Architektur steht im Namen: das
+rem Paket fuer 64 Bit heisst "MariaDB 10.1 (x64)", das fuer 32 Bit "MariaDB 10.1".
 :installed_products
 set "PRODUCT_CODES="
 set "PRODUCT_COUNT=0"
 set "PRODUCT_CODE="
 set "PRODUCT_VERSION="
+set "OTHER_CODES="
+set "OTHER_COUNT=0"
+set "OTHER_CODE="
+set "OTHER_NAME="
 for %%V in (64 32) do (
     for /f "delims=" %%L in ('reg query "%UNINSTALL%" /s /v DisplayName /reg:%%V 2^>nul') do (
         set "LINE=%%L"
@@ -308,13 +340,39 @@ for /f "tokens=2 delims={}" %%G in ("%UNINSTALL_STRING%") do set "CANDIDATE={%%G
 call :as_code
 if not defined CODE goto :eof
 :add_code
-for %%C in (%PRODUCT_CODES%) do if /i "%%C"=="%CODE%" goto :eof
+for %%C in (%PRODUCT_CODES% %OTHER_CODES%) do if /i "%%C"=="%CODE%" goto :eof
+set "ARCH=32"
+if /i "%NAME%"=="MariaDB 10.1 (x64)" set "ARCH=64"
+if defined PACKAGE_ARCH if not "%ARCH%"=="%PACKAGE_ARCH%" goto :add_other
 set "PRODUCT_CODES=%PRODUCT_CODES% %CODE%"
 set /a PRODUCT_COUNT+=1
 set "PRODUCT_CODE=%CODE%"
 set "PRODUCT_VERSION="
 call :version_in_view 64
 if not defined PRODUCT_VERSION call :version_in_view 32
+goto :eof
+:add_other
+set "OTHER_CODES=%OTHER_CODES% %CODE%"
+set /a OTHER_COUNT+=1
+set "OTHER_CODE=%CODE%"
+set "OTHER_NAME=%NAME%"
+goto :eof
+
+rem PORT_PID: der Prozess, der auf TCP-Port 3306 (IPv4 oder IPv6) auf
+rem Verbindungen wartet; leer, wenn keiner. netstat schreibt seine
+rem Zustandswoerter in der Sprache des Systems (LISTENING, ABHOEREN): ein
+rem wartender Socket zeigt sich an seiner Gegenadresse 0.0.0.0:0 oder [::]:0.
+rem Die Prozess-ID ist das letzte Wort der Zeile.
+:port_listener
+set "PORT_PID="
+for /f "tokens=1-3,*" %%A in ('"%SystemRoot%\System32\netstat.exe" -ano 2^>nul') do call :listener_line "%%A" "%%B" "%%C" "%%D"
+goto :eof
+:listener_line
+if /i not "%~1"=="TCP" goto :eof
+set "LOCAL=%~2"
+if not "%LOCAL:~-5%"==":3306" goto :eof
+if not "%~3"=="0.0.0.0:0" if not "%~3"=="[::]:0" goto :eof
+for %%P in (%~4) do set "PORT_PID=%%P"
 goto :eof
 
 rem PRODUCT_VERSION: DisplayVersion des Produkts PRODUCT_CODE in einer Ansicht.
@@ -335,14 +393,20 @@ for /f "delims=0123456789ABCDEFabcdef-" %%X in ("%CANDIDATE:~1,36%") do set "OTH
 if not defined OTHER_CHARACTER set "CODE=%CANDIDATE%"
 goto :eof
 
-rem Die Version im Originalnamen des Pakets (mariadb-10.1.48-winx64.msi gibt
-rem 10.1.48) als PACKAGE_VERSION und als Zahl PACKAGE_NUMBER; leer ohne.
+rem Version und Architektur im Originalnamen des Pakets
+rem (mariadb-10.1.48-winx64.msi gibt 10.1.48 und 64, -win32 gibt 32) als
+rem PACKAGE_VERSION, als Zahl PACKAGE_NUMBER und PACKAGE_ARCH; leer ohne.
 :package_version
 set "PACKAGE_VERSION="
 set "PACKAGE_NUMBER="
+set "PACKAGE_ARCH="
 for %%F in ("%PACKAGE%") do set "PACKAGE_NAME=%%~nF"
 if /i not "%PACKAGE_NAME:~0,8%"=="mariadb-" goto :eof
-for /f "tokens=2 delims=-" %%V in ("%PACKAGE_NAME%") do set "PACKAGE_VERSION=%%V"
+for /f "tokens=2,3 delims=-" %%V in ("%PACKAGE_NAME%") do (
+    set "PACKAGE_VERSION=%%V"
+    if /i "%%W"=="winx64" set "PACKAGE_ARCH=64"
+    if /i "%%W"=="win32" set "PACKAGE_ARCH=32"
+)
 call :version_number "%PACKAGE_VERSION%"
 set "PACKAGE_NUMBER=%NUMBER%"
 goto :eof

@@ -45,6 +45,8 @@ SCENARIOS=(
     template-other-character-in-password
     template-several-packages
     template-other-series-package
+    template-other-architecture
+    template-port-taken
     template-read-only-folder
     template-updates
     removal-keeps-data

@@ -16,15 +16,34 @@ template_set() {
         { print }' "$script" >"$script.new" && mv "$script.new" "$script"
 }
 
-# Removes every stand-in product an earlier scenario left installed: the
-# template would take it for an installed MariaDB 10.1 and update it.
+# Removes every stand-in product an earlier scenario left installed, of
+# either architecture: the template would take it for an installed MariaDB 10.1.
 standins_remove() {
-    local code
-    for code in $(wine_run reg query 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall' /s \
-        /v DisplayName /reg:64 2>/dev/null | tr -d '\r' |
-        grep -B1 'REG_SZ *MariaDB 10\.1 (x64)' | grep -o '\\{[0-9A-F-]*}$' | tr -d '\\'); do
-        wine_run msiexec /x "$code" /qn >/dev/null 2>&1
+    local code view
+    for view in 64 32; do
+        for code in $(wine_run reg query 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall' \
+            /s /v DisplayName /reg:$view 2>/dev/null | tr -d '\r' |
+            grep -B1 'REG_SZ *MariaDB 10\.1' | grep -o '\\{[0-9A-F-]*}$' | tr -d '\\'); do
+            wine_run msiexec /x "$code" /qn >/dev/null 2>&1
+        done
     done
+}
+
+# netstat_shows TEXT: what netstat lists to the template from now on (Wine's
+# own lists no sockets), TEXT in printf's %b form and the console's code page;
+# "-" gives Wine's own back.
+NETSTAT_OVERRIDE=''
+netstat_shows() {
+    local system32=$WINEPREFIX/drive_c/windows/system32
+    [ -f "$system32/netstat.exe.wine" ] || cp "$system32/netstat.exe" "$system32/netstat.exe.wine"
+    if [ "$1" = - ]; then
+        mv "$system32/netstat.exe.wine" "$system32/netstat.exe"
+        NETSTAT_OVERRIDE=''
+        return
+    fi
+    cp "$TOOLS/fake-netstat.exe" "$system32/netstat.exe"
+    printf '%b' "$1" >"$system32/netstat.txt"
+    NETSTAT_OVERRIDE=';netstat.exe=n'
 }
 
 # template_place PASSWORD PACKAGE|- [NAME]: the administrators' template beside the
@@ -63,7 +82,8 @@ in_log() {
 # named), as software distribution may start it; its output in SCRIPT_OUT, its
 # whole exit code in SCRIPT_EXIT.
 script_run() {
-    SCRIPT_OUT=$(launched 60000 "$APP_DIR\\${1:-silent-install2.bat}" 2>/dev/null)
+    SCRIPT_OUT=$(WINEDLLOVERRIDES="$WINEDLLOVERRIDES$NETSTAT_OVERRIDE" \
+        launched 60000 "$APP_DIR\\${1:-silent-install2.bat}" 2>/dev/null)
     SCRIPT_EXIT=$(kv exit_code <<<"$SCRIPT_OUT")
     sed 's/^/# script: /' <<<"$SCRIPT_OUT"
 }
@@ -248,11 +268,16 @@ scenario_template_updates() {
     rm -f "$(prefix_path "$APP_DIR")"/*.msi
     cp "$TOOLS/standin-server-newer.msi" "$(prefix_path "$APP_DIR")/$PACKAGE_NAME"
     template_set ROOT_PASSWORD ''
+    netstat_shows '  TCP    0.0.0.0:3306    0.0.0.0:0    LISTENING    4242\r\n'  # the older server's
     script_run
+    netstat_shows -
     check "update: exit code" 0 "$SCRIPT_EXIT"
     check "update: says from which version to which" yes "$(printed 'Aktualisiere MariaDB 10.1.22')"
     check "update: no folder, service or password given to msiexec" no "$(printed 'INSTALLDIR=')"
     check "update: only the newer version listed" 10.1.48.0 "$(listed_versions)"
+    check "update: the named entry's version" 10.1.48.0 "$(wine_run reg query \
+        'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\MariaDB 10.1 (x64)' /v DisplayVersion |
+        tr -d '\r' | sed -n 's/^ *DisplayVersion *REG_SZ *//p')"
     check "update: database file kept" yes "$([ -f "$(prefix_path "$TARGET_DIR")/data/mine.txt" ] && echo yes)"
     check "update: service MariaDB" RUNNING "$(svc_state MariaDB)"
     script_run
@@ -264,5 +289,39 @@ scenario_template_updates() {
     check "older package: exit code" 1638 "$SCRIPT_EXIT"
     check "older package: nothing changed" "no 10.1.48.0" "$(printed 'msiexec /i') $(listed_versions)"
     wine_run msiexec /x "Z:${TOOLS//\//\\}\\standin-server-newer.msi" /qn >/dev/null 2>&1
+    target_clear
+}
+
+# A 32-bit MariaDB 10.1 installed and the 64-bit package beside the template:
+# nothing runs (no second server beside it), and the product in the way is named.
+scenario_template_other_architecture() {
+    template_place 'demo-Passwort-1' standin-server.msi
+    wine_run msiexec /i "Z:${TOOLS//\//\\}\\standin-server-32.msi" /qn SERVICENAME=MariaDB >/dev/null 2>&1
+    script_run
+    check "exit code" 5 "$SCRIPT_EXIT"
+    check "names the 32-bit product" yes "$(printed 'Installiert ist "MariaDB 10.1" (Produktcode {')"
+    check "the 32-bit server stays" "10.1.22.0 RUNNING" "$(listed_versions) $(svc_state MariaDB)"
+    check "no 64-bit server beside it" no "$(installed)"
+    standins_remove
+}
+
+# TCP port 3306 taken, on German Windows (IPv4, its state word in code page
+# 850) and on English Windows (IPv6 only): nothing runs, the listening process
+# is named. Free beside a listener on 33060, a connection to a remote 3306 and UDP.
+scenario_template_port_taken() {
+    template_place 'demo-Passwort-1' standin-server.msi
+    netstat_shows '\r\nAktive Verbindungen\r\n\r\n  Proto  Lokale Adresse  Remoteadresse  Status  PID\r\n  TCP  0.0.0.0:135  0.0.0.0:0  ABH\x99REN  948\r\n  TCP  0.0.0.0:3306  0.0.0.0:0  ABH\x99REN  4242\r\n'
+    script_run
+    check "German, IPv4: exit code" 6 "$SCRIPT_EXIT"
+    check "German, IPv4: names the process" yes "$(printed 'der Prozess mit der ID 4242 wartet')"
+    check "German, IPv4: nothing installed" no "$(installed)"
+    netstat_shows '  TCP    [::]:3306    [::]:0    LISTENING    5150\r\n'
+    script_run
+    check "English, IPv6: exit code, process" "6 yes" "$SCRIPT_EXIT $(printed 'der Prozess mit der ID 5150')"
+    netstat_shows '  TCP  0.0.0.0:33060  0.0.0.0:0  LISTENING  5150\r\n  TCP  10.0.0.5:50123  10.0.0.9:3306  ESTABLISHED  77\r\n  UDP  0.0.0.0:3306  *:*  88\r\n'
+    script_run
+    netstat_shows -
+    check "free: exit code" 0 "$SCRIPT_EXIT"
+    check "free: installed" yes "$(installed)"
     target_clear
 }
