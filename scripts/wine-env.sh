@@ -104,23 +104,25 @@ wine_prefix_make() {
 
 wine_display_usable() { [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; }
 
-# Starts Xvfb on a free display number unless DISPLAY already works.
+# Starts Xvfb unless DISPLAY already works. Xvfb picks a free display number
+# itself and tells it (-displayfd): two runs on one machine that both found a
+# number free would otherwise share one Xvfb, and lose it when the other ends.
 wine_display_ensure() {
     wine_display_usable && return 0
-    local n
-    for n in $(seq 87 120); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-        WINE_XVFB_PID=$!
-        export DISPLAY=:$n
-        local _
-        for _ in $(seq 50); do
-            wine_display_usable && return 0
-            kill -0 "$WINE_XVFB_PID" 2>/dev/null || break
-            sleep 0.1
-        done
-        wine_display_stop
+    local number_file number='' _
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    WINE_XVFB_PID=$!
+    for _ in $(seq 100); do
+        number=$(head -n 1 "$number_file")
+        [ -n "$number" ] && break
+        kill -0 "$WINE_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
+    rm -f "$number_file"
+    export DISPLAY=:$number
+    [ -n "$number" ] && wine_display_usable && return 0
+    wine_display_stop
     echo "could not start Xvfb" >&2
     return 1
 }

@@ -26,10 +26,18 @@ uia_escape() {
 }
 
 # uia COMMAND ARGS...: the tool's findings on stdout, its complaints as comments.
+# uia says something on every way it ends but success; a failure without a word
+# on either stream is a start that never ran, made again twice at most.
 uia() {
-    local rc
-    wine_run "$TOOLS/uia.exe" "$@" 2>"$UIA_ERR" | tr -d '\r'
-    rc=${PIPESTATUS[0]}
+    local rc out attempt
+    for attempt in 1 2 3; do
+        out=$(wine_run "$TOOLS/uia.exe" "$@" 2>"$UIA_ERR")
+        rc=$?
+        [ "$rc" = 0 ] || [ -n "$out" ] || [ -s "$UIA_ERR" ] || [ "$attempt" = 3 ] && break
+        echo "${SCENARIO:-suite}: uia $* ended with $rc and never said a word; again" |
+            tee -a "$RETRIES" | sed 's/^/# retry: /' >&2
+    done
+    [ -n "$out" ] && printf '%s\n' "${out//$'\r'/}"
     [ -s "$UIA_ERR" ] && sed 's/^/# /' "$UIA_ERR" >&2
     return "$rc"
 }

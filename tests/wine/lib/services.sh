@@ -15,12 +15,20 @@ svc_state() {
 }
 
 # svc_stopped NAME [sc create options...]: a registered, stopped test service.
+# Wine's sc says nothing when it fails, nor does a start that never ran: a
+# service still missing after sc create is made again, twice at most.
 svc_stopped() {
-    local name=$1
+    local name=$1 attempt state
     shift
     echo "$name" >>"$SERVICES_MADE"
-    sc create "$name" binPath= "$TEST_SERVICE" "$@" >/dev/null
-    check "service $name registered" STOPPED "$(svc_state "$name")"
+    for attempt in 1 2 3; do
+        sc create "$name" binPath= "$TEST_SERVICE" "$@" >/dev/null
+        state=$(svc_state "$name")
+        [ "$state" = missing ] && [ "$attempt" -lt 3 ] || break
+        echo "${SCENARIO:-suite}: service $name missing after sc create, attempt $attempt; again" |
+            tee -a "$RETRIES" | sed 's/^/# retry: /' >&2
+    done
+    check "service $name registered" STOPPED "$state"
 }
 
 # A service start that fails while the service stays STOPPED never ran its
