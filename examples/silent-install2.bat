@@ -27,7 +27,8 @@ rem     1603  msiexec meldete Erfolg, aber danach ist nicht genau die Version
 rem           des Pakets installiert; oder nichts lief, weil mehrere MariaDB
 rem           10.1 installiert sind, der Name des Pakets keine Version nennt,
 rem           die installierte Version unbekannt ist oder reg.exe nicht laeuft
-rem     1     ROOT_PASSWORD ist leer
+rem     1     ROOT_PASSWORD ist leer, und root-password.exe fehlt neben dem
+rem           Skript oder konnte kein geschuetztes Kennwort anlegen
 rem     2     mehrere Pakete mariadb-10.1.*.msi gefunden und PACKAGE ist leer
 rem     3     ROOT_PASSWORD enthaelt ein Anfuehrungszeichen
 rem     4     ROOT_PASSWORD enthaelt ein Zeichen ausserhalb von ASCII (Umlaut, ss)
@@ -42,8 +43,12 @@ setlocal EnableExtensions DisableDelayedExpansion
 
 rem --- Einstellungen ----------------------------------------------------------
 
-rem Kennwort des Datenbankbenutzers root (Pflicht fuer eine neue Installation,
-rem bei einer Aktualisierung nicht gebraucht und nicht weitergegeben). Es steht zwischen den
+rem Kennwort des Datenbankbenutzers root. Leer gelassen (empfohlen) erzeugt
+rem root-password.exe neben dem Skript fuer jede neue Installation ein eigenes
+rem Kennwort dieses Computers und legt es in
+rem "C:\Program Files\MariaDB-Installer\root-kennwort.txt" ab, lesbar nur fuer
+rem SYSTEM und Administratoren; siehe LIESMICH.txt. Eine Aktualisierung
+rem braucht keins und gibt keins weiter. Ein eigenes Kennwort steht zwischen den
 rem Anfuehrungszeichen, genau wie es lautet, und hinter dem schliessenden
 rem Anfuehrungszeichen steht nichts mehr; Leerzeichen und alle druckbaren
 rem ASCII-Zeichen ausser dem Anfuehrungszeichen duerfen darin vorkommen. Ein Prozentzeichen wird als %% geschrieben
@@ -75,9 +80,17 @@ rem Erkennungsregel der Softwareverteilung anpassen.
 set "TARGET=c:\Program Files\MariaDB 10.1"
 set "SERVICE=MariaDB"
 
+rem Ordner nur fuer SYSTEM und Administratoren (unter Programme, wo kein
+rem Benutzer ihn vorher anlegen kann): das erzeugte Kennwort und das Protokoll
+rem von msiexec einer neuen Installation, das das Kennwort enthaelt.
+set "SAFE=%ProgramFiles%\MariaDB-Installer"
+if defined ProgramW6432 set "SAFE=%ProgramW6432%\MariaDB-Installer"
+set "PASSWORD_FILE=%SAFE%\root-kennwort.txt"
+set "GENERATOR=%~dp0root-password.exe"
+
 rem Zwei Protokolle mit dem Computernamen: das dieses Skripts (alles, was es
-rem sagt, mit seinem Exit-Code; jeder Lauf wird angehaengt) und das von msiexec.
-rem Das Kennwort steht in keinem davon.
+rem sagt, mit seinem Exit-Code; jeder Lauf wird angehaengt; ohne Kennwort) und
+rem das von msiexec, bei einer neuen Installation im geschuetzten Ordner SAFE.
 set "LOGNAME=silent-install2-%COMPUTERNAME%"
 call :log_folder
 call :main >"%RUNLOG%" 2>&1
@@ -102,7 +115,7 @@ goto :eof
 
 :main
 echo %DATE% %TIME% %~nx0 auf %COMPUTERNAME% (Benutzer %USERNAME%)
-echo Protokolle: "%LOGDIR%\%LOGNAME%.log" und "%LOGDIR%\%LOGNAME%-msiexec.log"
+echo Protokoll: "%LOGDIR%\%LOGNAME%.log"
 set "LOGFILE=%LOGDIR%\%LOGNAME%-msiexec.log"
 set "UNINSTALL=HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall"
 rem Ohne reg.exe (gesperrt oder fehlend) saehe das Skript kein installiertes
@@ -160,7 +173,8 @@ set "UNQUOTED=%LINE:"=%"
 set "MARKED=%LINE:"=_%"
 if /i not "set %MARKED:~5,-1%"=="%UNQUOTED%" goto :quote_in_password
 :password_value
-if not defined ROOT_PASSWORD goto :no_password
+if not defined ROOT_PASSWORD if not exist "%GENERATOR%" goto :no_password
+if not defined ROOT_PASSWORD goto :checked
 set "UNQUOTED=%ROOT_PASSWORD:"=%"
 set "MARKED=%ROOT_PASSWORD:"=_%"
 if not "%UNQUOTED%"=="%MARKED%" goto :quote_in_password
@@ -172,15 +186,38 @@ set "REST=%REST:)=%"
 set "OTHER_CHARACTER="
 for /f "delims=!#$%%&'*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\]^_`abcdefghijklmnopqrstuvwxyz{|}~ " %%C in ("%REST%") do set "OTHER_CHARACTER=1"
 if defined OTHER_CHARACTER goto :other_character_in_password
+:checked
 call :port_listener
 if defined PORT_PID goto :port_taken
+call :safe_folder
+if defined ROOT_PASSWORD goto :given_password
+if not defined SAFE_OK goto :no_own_password
+"%GENERATOR%" new "%PASSWORD_FILE%"
+if errorlevel 1 goto :no_own_password
+set /p "ROOT_PASSWORD=" <"%PASSWORD_FILE%"
+if not defined ROOT_PASSWORD goto :no_own_password
+echo Neues Kennwort fuer root erzeugt; es steht nur in "%PASSWORD_FILE%".
+goto :install
+rem Ein frueher erzeugtes Kennwort oeffnete die neuen Datenbanken nicht.
+:given_password
+del "%PASSWORD_FILE%" >nul 2>nul
 
+:install
 echo Installiere "%PACKAGE%"
+set "LOGFILE=%SAFE%\%LOGNAME%-msiexec.log"
+set VERBOSE=/l*v "%LOGFILE%"
+rem Das Protokoll bekommt den Schutz selbst, ehe msiexec hineinschreibt: ob
+rem msiexec es neu anlegt (es erbt vom Ordner) oder ueberschreibt, es bleibt.
+if defined SAFE_OK "%GENERATOR%" protect-file "%LOGFILE%"
+if errorlevel 1 set "SAFE_OK="
+if defined SAFE_OK echo Protokoll von msiexec, nur fuer Administratoren lesbar: "%LOGFILE%"
+if not defined SAFE_OK set "VERBOSE="
+if not defined SAFE_OK echo Ohne Protokoll von msiexec: "%SAFE%" liess sich nicht schuetzen, und es enthielte das Kennwort.
 
 rem /norestart: Windows Installer startet den Computer nie von sich aus neu;
 rem ein noetiger Neustart kommt als Exit-Code 3010 zurueck.
-echo msiexec /i "%PACKAGE%" /qn /norestart /l*v "%LOGFILE%" INSTALLDIR="%TARGET%" SERVICENAME="%SERVICE%" PASSWORD="********"
-msiexec /i "%PACKAGE%" /qn /norestart /l*v "%LOGFILE%" INSTALLDIR="%TARGET%" SERVICENAME="%SERVICE%" PASSWORD="%ROOT_PASSWORD%"
+echo msiexec /i "%PACKAGE%" /qn /norestart %VERBOSE% INSTALLDIR="%TARGET%" SERVICENAME="%SERVICE%" PASSWORD="********"
+msiexec /i "%PACKAGE%" /qn /norestart %VERBOSE% INSTALLDIR="%TARGET%" SERVICENAME="%SERVICE%" PASSWORD="%ROOT_PASSWORD%"
 set "RESULT=%ERRORLEVEL%"
 echo msiexec endete mit %RESULT%.
 exit /b %RESULT%
@@ -255,8 +292,24 @@ echo Programme lassen sich nicht lesen. Nichts wurde installiert.
 exit /b 1603
 
 :no_password
-echo Bitte zuerst das Kennwort bei ROOT_PASSWORD in "%~nx0" eintragen.
+echo ROOT_PASSWORD ist leer, und neben "%~nx0" fehlt root-password.exe, das
+echo jedem Computer ein eigenes Kennwort erzeugt: "%GENERATOR%". Bitte
+echo root-password.exe aus der ZIP-Datei daneben legen oder ein Kennwort bei
+echo ROOT_PASSWORD eintragen. Nichts wurde installiert.
 exit /b 1
+
+:no_own_password
+echo root-password.exe konnte kein Kennwort in "%PASSWORD_FILE%" anlegen, das
+echo nur Administratoren lesen. Nichts wurde installiert.
+exit /b 1
+
+rem SAFE_OK, wenn SAFE besteht und nur SYSTEM und Administratoren ihn oeffnen.
+:safe_folder
+set "SAFE_OK="
+if not exist "%GENERATOR%" goto :eof
+"%GENERATOR%" protect-folder "%SAFE%"
+if not errorlevel 1 set "SAFE_OK=1"
+goto :eof
 
 :quote_in_password
 echo Das Kennwort bei ROOT_PASSWORD enthaelt ein Anfuehrungszeichen (") oder

@@ -33,6 +33,12 @@ set "DELETE_DATA=no"
 rem Zielordner der Installation; was davon bleibt, wird daneben verschoben.
 set "TARGET=c:\Program Files\MariaDB 10.1"
 
+rem Das Kennwort, das silent-install2.bat erzeugt hat (nur fuer Administratoren
+rem lesbar): es kommt mit den Datenbanken in den neuen Ordner, mit DELETE_DATA=yes
+rem wird es geloescht.
+set "PASSWORD_FILE=%ProgramFiles%\MariaDB-Installer\root-kennwort.txt"
+if defined ProgramW6432 set "PASSWORD_FILE=%ProgramW6432%\MariaDB-Installer\root-kennwort.txt"
+
 rem Ordner der Protokolle (wird angelegt), sonst %TEMP%.
 set "LOGDIR=%SystemRoot%\Logs\Software"
 
@@ -108,6 +114,7 @@ rem data), kommt in einen neuen Ordner daneben, dessen Name sagt, was er
 rem enthaelt; ein vorhandener wird nie ersetzt. Geloescht wird nichts, nur mit
 rem DELETE_DATA=yes ein leerer Zielordner.
 :free_target
+if /i "%DELETE_DATA%"=="yes" del "%PASSWORD_FILE%" >nul 2>nul
 if not exist "%TARGET%\" goto :eof
 if /i "%DELETE_DATA%"=="yes" rd "%TARGET%" >nul 2>nul
 if not exist "%TARGET%\" goto :eof
@@ -122,6 +129,8 @@ move "%TARGET%" "%KEPT%" >nul 2>nul
 if exist "%TARGET%\" goto :target_stays
 echo Der Rest von "%TARGET%" liegt jetzt in "%KEPT%".
 if exist "%KEPT%\data\" echo Die Datenbanken liegen dort im Ordner data.
+if exist "%PASSWORD_FILE%" move "%PASSWORD_FILE%" "%KEPT%\root-kennwort.txt" >nul 2>nul
+if exist "%KEPT%\root-kennwort.txt" echo Ihr Kennwort fuer root liegt dort in root-kennwort.txt, nur fuer Administratoren lesbar.
 echo mariadb-installer.exe kann MariaDB 10.1 wieder installieren.
 goto :eof
 :target_stays

@@ -1,5 +1,6 @@
 # The release package: one ZIP per architecture whose top folder, named like the
-# ZIP, holds the program, the administrators' install and removal templates,
+# ZIP, holds the program, the password generator root-password.exe, the
+# administrators' install and removal templates,
 # LIESMICH.txt and the LICENSE, with a SHA-256 checksum file beside it. Text
 # files get Windows line ends.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
@@ -17,7 +18,7 @@ foreach(template silent-install2.bat silent-uninstall.bat)
                  COPYONLY)
 endforeach()
 
-install(TARGETS mariadb-installer RUNTIME DESTINATION .)
+install(TARGETS mariadb-installer root-password RUNTIME DESTINATION .)
 install(FILES ${CMAKE_BINARY_DIR}/package/LIESMICH.txt ${CMAKE_BINARY_DIR}/package/LICENSE.txt
               ${CMAKE_BINARY_DIR}/package/silent-install2.bat
               ${CMAKE_BINARY_DIR}/package/silent-uninstall.bat

@@ -1,5 +1,5 @@
 # Run by CPack on the staged files, before they are packed: signs the staged
-# program with Authenticode (SHA-256) when scripts/package.sh asks for it, with
+# programs (the installer and root-password.exe) with Authenticode (SHA-256) when scripts/package.sh asks for it, with
 # the key of a PKCS#12 file (INSTALLER_SIGN_PFX) or with a key on a token
 # through its PKCS#11 module (INSTALLER_SIGN_PKCS11_MODULE, the certificate
 # INSTALLER_SIGN_CERT and the key's URI INSTALLER_SIGN_KEY). The password or PIN
@@ -16,10 +16,14 @@ elseif(DEFINED ENV{INSTALLER_SIGN_PKCS11_MODULE})
 else()
   return()
 endif()
-file(GLOB_RECURSE programs "${CPACK_TEMPORARY_DIRECTORY}/mariadb-installer.exe")
-if(NOT programs)
-  message(FATAL_ERROR "sign: no staged mariadb-installer.exe below ${CPACK_TEMPORARY_DIRECTORY}")
-endif()
+set(programs)
+foreach(name mariadb-installer.exe root-password.exe)
+  file(GLOB_RECURSE staged "${CPACK_TEMPORARY_DIRECTORY}/${name}")
+  if(NOT staged)
+    message(FATAL_ERROR "sign: no staged ${name} below ${CPACK_TEMPORARY_DIRECTORY}")
+  endif()
+  list(APPEND programs ${staged})
+endforeach()
 set(timestamp)
 if(DEFINED ENV{INSTALLER_SIGN_TIMESTAMP} AND NOT "$ENV{INSTALLER_SIGN_TIMESTAMP}" STREQUAL "")
   set(timestamp -ts "$ENV{INSTALLER_SIGN_TIMESTAMP}")

@@ -33,7 +33,7 @@ wine_session_start "${START_PREFIX:-$root/build/wineprefix}" || fail "could not 
 # The folder an administrator fills: program, script template, MSI package.
 folder=$WINEPREFIX/drive_c/MariaDB-Installer
 mkdir -p "$folder"
-cp build/win64/mariadb-installer.exe "$folder/"
+cp build/win64/mariadb-installer.exe build/win64/root-password.exe "$folder/"
 sed 's/^set "ROOT_PASSWORD=.*"/set "ROOT_PASSWORD=demo-Passwort-1"/' examples/silent-install2.bat \
     >"$folder/silent-install2.bat"
 cp "$tools/standin-server.msi" "$folder/mariadb-10.1.48-winx64.msi"  # the official name

@@ -37,6 +37,7 @@ SCENARIOS=(
     template-installs
     template-restart-needed
     template-as-shipped
+    template-own-password
     template-without-package
     template-failing-package
     button-failing-package

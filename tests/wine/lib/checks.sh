@@ -2,7 +2,7 @@
 # scenarios with their own cleanup and timing. Sourced by run.sh, and by the
 # checks of the start command and of the release packages.
 
-passed=0 failed=0
+passed=0 failed=0 wine_gaps=0
 SCENARIO=
 
 # check NAME EXPECTED ACTUAL: one observable fact.
@@ -17,8 +17,28 @@ check() {
     fi
 }
 
+# check_wine_gap NAME WINDOWS WINE ACTUAL: a fact where Wine 8 is known not to
+# be Windows (as Wine's own tests mark it todo_wine). Wine's value passes and
+# is counted as such; Windows' value fails, so that the mark goes once Wine
+# behaves; anything else fails as check does.
+check_wine_gap() {
+    local name=${SCENARIO:+$SCENARIO: }$1
+    if [ "$4" = "$3" ]; then
+        wine_gaps=$((wine_gaps + 1))
+        echo "ok - $name # TODO Wine gives '$3', Windows '$2'"
+    elif [ "$4" = "$2" ]; then
+        failed=$((failed + 1))
+        echo "not ok - $name: Wine now gives Windows' '$2'; make it a check"
+    else
+        failed=$((failed + 1))
+        echo "not ok - $name: expected '$2' on Windows, '$3' on Wine, got '$4'"
+    fi
+}
+
 summary() {
-    echo "$passed passed, $failed failed"
+    local gaps=''
+    [ "$wine_gaps" -gt 0 ] && gaps=", $wine_gaps known Wine gaps"
+    echo "$passed passed, $failed failed$gaps"
     [ "$failed" -eq 0 ]
 }
 

@@ -12,7 +12,7 @@ KEPT_DIR="$(prefix_path "$TARGET_DIR") - gesichert 1"  # where the removal moves
 # server running has written into the data folder), and the removal template
 # beside the program instead of the package.
 removal_installed() {
-    template_place 'demo-Passwort-1' standin-server.msi
+    template_place '' standin-server.msi
     wine_run reg delete 'HKLM\Software\StandIn Removal' /f >/dev/null 2>&1
     script_run
     check "installed through the install template" 0 "$SCRIPT_EXIT"
@@ -54,6 +54,8 @@ scenario_removal_keeps_data() {
         "$(case $(removal_cleanupdata) in none | 1) echo no ;; *) echo yes ;; esac)"
     check "target folder moved aside" no "$([ -e "$(prefix_path "$TARGET_DIR")" ] && echo yes || echo no)"
     check "data file kept beside it" yes "$([ -f "$KEPT_DIR/data/started.txt" ] && echo yes || echo no)"
+    check "its password kept with it, and only there" "yes no" \
+        "$([ -f "$KEPT_DIR/root-kennwort.txt" ] && echo yes || echo no) $([ -e "$SAFE_DIR/root-kennwort.txt" ] && echo yes || echo no)"
     check "says where" yes "$(printed "liegt jetzt in \"$TARGET_DIR - gesichert 1\"")"
     local own
     own=silent-uninstall-$(computer_name).log
@@ -79,6 +81,7 @@ scenario_removal_deletes_data() {
     check "CLEANUPDATA given" 1 "$(removal_cleanupdata)"
     check "empty target folder removed" no "$([ -e "$(prefix_path "$TARGET_DIR")" ] && echo yes || echo no)"
     check "nothing moved aside" no "$([ -e "$KEPT_DIR" ] && echo yes || echo no)"
+    check "the password deleted too" no "$([ -e "$SAFE_DIR/root-kennwort.txt" ] && echo yes || echo no)"
     target_clear
 }
 

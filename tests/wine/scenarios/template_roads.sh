@@ -4,6 +4,8 @@
 
 PACKAGE_NAME=mariadb-10.1.48-winx64.msi  # as the official packages are named
 RECORD_KEY='HKLM\Software\StandIn Database Server'
+SAFE='C:\Program Files\MariaDB-Installer'  # the template's folder for administrators only
+SAFE_DIR=$(prefix_path "$SAFE")
 
 # template_set NAME VALUE [TEMPLATE]: the setting NAME of the template beside
 # the program (the install template unless named): its first line.
@@ -55,10 +57,16 @@ template_place() {
     target_clear
     echo MariaDB >>"$SERVICES_MADE"
     wine_run reg delete "$RECORD_KEY" /f >/dev/null 2>&1
+    rm -rf "$SAFE_DIR"
     cp "$WINE_REPO/examples/silent-install2.bat" "$(prefix_path "$APP_DIR")/silent-install2.bat"
+    cp "$(dirname "$PROGRAM")/root-password.exe" "$(prefix_path "$APP_DIR")/"
     template_set ROOT_PASSWORD "$1"
     [ "$2" = - ] || cp "$TOOLS/$2" "$(prefix_path "$APP_DIR")/${3:-$PACKAGE_NAME}"
 }
+
+# acl_of PATH: its owner and access list in SDDL. Wine shows the Administrators
+# group as the prefix's user; that SID is given its name back here.
+acl_of() { wine_run "$TOOLS/acl.exe" "$1" 2>&1 | tr -d '\r' | sed 's/S-1-5-21-0-0-0-1000/BA/g'; }
 
 # The password the stand-in package received, as it recorded it.
 recorded_password() {
@@ -112,7 +120,10 @@ scenario_template_installs() {
     check "password as written" demo-Passwort-1 "$(recorded_password)"
     local own
     own=silent-install2-$(computer_name).log
-    check "msiexec's log in the log folder" yes "$(in_log "silent-install2-$(computer_name)-msiexec.log" StandIn)"
+    check "msiexec's log in the folder for administrators" yes \
+        "$(in_log "$SAFE_DIR/silent-install2-$(computer_name)-msiexec.log" StandIn)"
+    check "no file of the log folder holds the password" '' \
+        "$(for f in "$LOG_DIR"/*; do tr -d '\0' <"$f" | grep -q -a demo-Passwort-1 && echo "$f"; done)"
     check "own log: the command line, the password hidden" yes "$(in_log "$own" 'PASSWORD="********"')"
     check "own log: the exit code" yes "$(in_log "$own" 'Exit-Code: 0')"
     check "own log: no password" no "$(in_log "$own" demo-Passwort-1)"
@@ -128,8 +139,50 @@ template_refuses() {
     check "no target folder" no "$([ -e "$(prefix_path "$TARGET_DIR")" ] && echo yes || echo no)"
 }
 
-# The script's own codes are passed on: no password, no package, msiexec's failure.
-scenario_template_as_shipped() { template_refuses '' standin-server.msi 1; }
+# The script's own codes are passed on: no package, msiexec's failure.
+# As shipped but without root-password.exe beside it: nothing installed, and
+# the message names the generator.
+scenario_template_as_shipped() {
+    template_place '' standin-server.msi
+    rm "$(prefix_path "$APP_DIR")/root-password.exe"
+    script_run
+    check "without the generator: exit code" 1 "$SCRIPT_EXIT"
+    check "without the generator: names it" yes "$(printed 'fehlt root-password.exe')"
+    check "without the generator: nothing installed" no "$(installed)"
+}
+
+# As shipped, ROOT_PASSWORD empty: the package gets a password of this
+# computer's own, kept in a file that only SYSTEM and Administrators may open,
+# in a folder that hands that down to msiexec's log; no log that users read
+# holds it, nor the script's output. A second computer gets another.
+scenario_template_own_password() {
+    template_place '' standin-server.msi
+    script_run
+    local first
+    first=$(recorded_password)
+    check "exit code" 0 "$SCRIPT_EXIT"
+    check "32 hex digits" yes "$([[ $first =~ ^[0-9a-f]{32}$ ]] && echo yes || echo no)"
+    check "kept as the package got it" yes "$([ "$(tr -d '\r\n' <"$SAFE_DIR/root-kennwort.txt")" = "$first" ] && echo yes)"
+    # Wine keeps the entries given but drops the mark that they are protected.
+    check_wine_gap "kept file: SYSTEM and Administrators" \
+        'O:BAD:P(A;;FA;;;SY)(A;;FA;;;BA)' 'O:BAD:(A;;FA;;;SY)(A;;FA;;;BA)' "$(acl_of "$SAFE\root-kennwort.txt")"
+    check_wine_gap "folder: SYSTEM and Administrators, handed down" \
+        'O:BAD:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)' 'O:BAD:(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)' "$(acl_of "$SAFE")"
+    local log="$SAFE\silent-install2-$(computer_name)-msiexec.log"
+    check "msiexec's log there" yes "$(in_log "$(prefix_path "$log")" StandIn)"
+    # msiexec makes its log anew; Wine gives a new file no inherited entries.
+    check_wine_gap "msiexec's log: SYSTEM and Administrators, from the folder" \
+        'O:BAD:AI(A;ID;FA;;;SY)(A;ID;FA;;;BA)' 'O:BAD:(A;;FA;;;SY)(A;;FA;;;BA)(A;;0x1200a9;;;WD)' \
+        "$(acl_of "$log")"
+    check "no file of the log folder holds it" '' \
+        "$(for f in "$LOG_DIR"/*; do tr -d '\0' <"$f" | grep -q -a "$first" && echo "$f"; done)"
+    check "not in the script's output" no "$(printed "$first")"
+    target_clear
+    template_place '' standin-server.msi
+    script_run
+    check "second computer: another password" yes "$([ "$(recorded_password)" != "$first" ] && echo yes)"
+    target_clear
+}
 
 
 scenario_template_without_package() { template_refuses 'demo-Passwort-1' - 1619; }
@@ -238,7 +291,7 @@ scenario_template_read_only_folder() {
     script_run
     chattr -i "$folder"
     check "exit code" 0 "$SCRIPT_EXIT"
-    log=$(sed -n 's/^Protokolle: "\(.*\)" und .*$/\1/p' <<<"$SCRIPT_OUT")
+    log=$(sed -n 's/^Protokoll: "\(.*\)"\r*$/\1/p' <<<"$SCRIPT_OUT")
     check "log in %TEMP%" yes "$([[ ${log,,} == *'\temp\silent-install2-'*.log ]] && echo yes || echo no)"
     check "log written there" yes "$(in_log "$(prefix_path "$log")" 'Exit-Code: 0')"
     check "no log beside the script" 0 "$(find "$folder" -name '*.log' | wc -l)"
@@ -278,6 +331,7 @@ scenario_template_updates() {
     check "update: the named entry's version" 10.1.48.0 "$(wine_run reg query \
         'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\MariaDB 10.1 (x64)' /v DisplayVersion |
         tr -d '\r' | sed -n 's/^ *DisplayVersion *REG_SZ *//p')"
+    check "update: no password made" no "$([ -e "$SAFE_DIR/root-kennwort.txt" ] && echo yes || echo no)"
     check "update: database file kept" yes "$([ -f "$(prefix_path "$TARGET_DIR")/data/mine.txt" ] && echo yes)"
     check "update: service MariaDB" RUNNING "$(svc_state MariaDB)"
     script_run

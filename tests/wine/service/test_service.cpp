@@ -110,8 +110,8 @@ int InstallDatabase(int argc, wchar_t** argv) {
     const wchar_t* data = Option(argc, argv, L"--datadir=");
     if (password == nullptr || service == nullptr || data == nullptr) return 2;
     const DWORD bytes = static_cast<DWORD>((std::wcslen(password) + 1) * sizeof(wchar_t));
-    ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\StandIn Database Server", L"Password",
-                      REG_SZ, password, bytes);
+    ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\StandIn Database Server", L"Password", REG_SZ,
+                      password, bytes);
     ::CreateDirectoryW(data, nullptr);
     if (*service == L'\0') return 0;
     wchar_t path[MAX_PATH];
@@ -121,10 +121,10 @@ int InstallDatabase(int argc, wchar_t** argv) {
     const win32::UniqueServiceHandle manager(
         ::OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CREATE_SERVICE));
     if (!manager) return 1;
-    const win32::UniqueServiceHandle created(::CreateServiceW(
-        manager.Get(), service, L"StandIn Server", SERVICE_ALL_ACCESS, SERVICE_WIN32_OWN_PROCESS,
-        SERVICE_AUTO_START, SERVICE_ERROR_NORMAL, command.c_str(), nullptr, nullptr, nullptr,
-        nullptr, nullptr));
+    const win32::UniqueServiceHandle created(
+        ::CreateServiceW(manager.Get(), service, L"StandIn Server", SERVICE_ALL_ACCESS,
+                         SERVICE_WIN32_OWN_PROCESS, SERVICE_AUTO_START, SERVICE_ERROR_NORMAL,
+                         command.c_str(), nullptr, nullptr, nullptr, nullptr, nullptr));
     return created ? 0 : 1;
 }
 
