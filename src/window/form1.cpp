@@ -17,18 +17,6 @@ void IgnoringFailure(Step step) {
     }
 }
 
-// Marks a road as running for as long as it is in scope.
-class BusyScope {
-  public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-  private:
-    bool& busy_;
-};
-
 bool IsSuccessCode(int32_t code) {
     return code == exit_code::kInstalled || code == exit_code::kRestartRequired ||
            code == exit_code::kRestartInitiated;
@@ -78,13 +66,16 @@ void Form1::Form_Activate() {
     Guarded([this] { StartUpDecision(); });
 }
 
+// A click counts only while no handler of the window runs: a message box's own
+// loop dispatches the window's messages, and a click sent meanwhile (BM_CLICK,
+// UI Automation's Invoke) must not start a road inside another handler.
 void Form1::cmd_install_Click() {
-    if (busy_) return;
+    if (entries_ > 0) return;
     Guarded([this] { InstallOnRequest(); });
 }
 
 void Form1::cmd_Abbruch_Click() {
-    if (busy_) return;
+    if (entries_ > 0) return;
     Guarded([this] { window_.Unload(); });
 }
 
@@ -109,7 +100,6 @@ void Form1::StartUpDecision() {
         if (!window_.CanBeSeen()) EndUnseen();
         return;
     }
-    BusyScope busy(busy_);
     run_.RoadStarted();
     window_.SetVisible(platform::Control::cmd_install, false);
     const bool installed = RunInstallation() == 1 && ServerInstalled();
@@ -130,7 +120,6 @@ void Form1::EndUnseen() {
 // proves nothing by itself: the target directory must exist now and the
 // script must have reported success.
 void Form1::InstallOnRequest() {
-    BusyScope busy(busy_);
     run_.RoadStarted();
     bool installed = false;
     const wchar_t* finalMessage = nullptr;

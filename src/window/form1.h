@@ -28,7 +28,8 @@ class Form1 : public platform::WindowEvents {
     void Form_Activate() override;
     void cmd_install_Click() override;
     void cmd_Abbruch_Click() override;
-    bool QueryUnload() noexcept override { return !busy_; }
+    // The window closes from outside only while no handler of it runs.
+    bool QueryUnload() noexcept override { return entries_ == 0; }
     void QuitRequested() noexcept override;
     bool MaySessionEnd(bool critical) noexcept override { return run_.MaySessionEnd(critical); }
     int32_t SessionEnded() noexcept override;
@@ -53,7 +54,6 @@ class Form1 : public platform::WindowEvents {
     platform::UserInterface& window_;
     Module1& module_;
     bool activated_ = false;
-    bool busy_ = false;  // an installation road is running; the window must not close
     int entries_ = 0;    // handlers from the window now running, nested ones too
     std::optional<ShellResult> script_;  // the latest run of the script, once started
 };

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/failure.h"
 #include "support/expected_texts.h"
 #include "support/installer.h"
 #include "support/transcript.h"
@@ -83,6 +84,13 @@ TEST_F(InstallationTest, ScriptThatInstallsNothingIsNotReportedAsInstalled) {
     EXPECT_EQ(Messages(), std::vector<std::wstring>{expected::kNotInstalled});
     EXPECT_EQ(form.ExitCode(), 1603);
     ExpectClosedWithoutHandles();
+
+    Installer serviceOnly;  // registers the service but makes no target directory
+    serviceOnly.fake.files.insert(kScript);
+    serviceOnly.fake.process.effects = [&] { serviceOnly.fake.stopped.push_back({"MariaDB", ""}); };
+    serviceOnly.form.Form_Activate();
+    EXPECT_EQ(MessagesOf(serviceOnly.fake), std::vector<std::wstring>{expected::kNotInstalled});
+    EXPECT_EQ(serviceOnly.form.ExitCode(), 1603);
 }
 
 // The script's code changes no message; of an installation only a restart
@@ -360,6 +368,45 @@ TEST_F(InstallationTest, FailureEscapingAnEntryIsShownAndCloses) {
     EXPECT_EQ(form.ExitCode(), 1603);
     EXPECT_TRUE(form.QueryUnload());
     EXPECT_TRUE(fake.startedCommandLines.empty());
+
+    Installer late;  // the failure escapes while the outcome is shown: the run failed
+    late.fake.files.insert(kScript);
+    late.fake.process.effects = [&] {
+        late.fake.stopped.push_back({"MariaDB", ""});
+        late.fake.directories.insert(kTarget);
+    };
+    late.fake.duringMessageBox = [](const std::wstring& text) {
+        if (text == expected::kInstalledAutomatically)
+            throw platform::Failure(424, L"Steuerelement-Fehler");
+    };
+    late.form.Form_Activate();
+    EXPECT_EQ(MessagesOf(late.fake),
+              std::vector<std::wstring>(
+                  {expected::kInstalledAutomatically, L"Fehler: 424=Steuerelement-Fehler"}));
+    EXPECT_EQ(late.form.ExitCode(), 1603);
+}
+
+// While a handler of the window shows a message box, whose loop still hands
+// the window its messages, a click or the close box does nothing: no road
+// starts inside the first scan's failure or inside "Fehler: ...".
+TEST_F(InstallationTest, ClicksDuringAnotherHandlersBoxAreIgnored) {
+    for (bool scanFails : {true, false}) {
+        Installer run;
+        run.fake.files.insert(kScript);
+        if (scanFails) run.fake.Fail(Call::OpenSCManagerA, 5);
+        if (!scanFails) run.fake.Fail(Call::SetVisible, 424);
+        std::vector<bool> mayClose;
+        run.fake.duringMessageBox = [&](const std::wstring&) {
+            run.form.cmd_install_Click();
+            run.form.cmd_Abbruch_Click();
+            mayClose.push_back(run.form.QueryUnload());
+        };
+        run.form.Form_Activate();
+        SCOPED_TRACE(scanFails);
+        EXPECT_TRUE(run.fake.startedCommandLines.empty());
+        EXPECT_EQ(mayClose, std::vector<bool>{false});
+        EXPECT_EQ(run.fake.unloaded, !scanFails);
+    }
 }
 
 // Where nobody can see the window, the automatic road runs to its end without a
@@ -435,8 +482,12 @@ TEST_F(InstallationTest, ProcessesLeftInTheJobAreAwaitedBeforeTheRescan) {
     EXPECT_EQ(form.ExitCode(), 3010);
     ExpectClosedWithoutHandles();
 
-    Installer other;
+    Installer other;  // it installed, but the wait for what it left fails
     other.fake.files.insert(kScript);
+    other.fake.process.effects = [&] {
+        other.fake.stopped.push_back({"MariaDB", ""});
+        other.fake.directories.insert(kTarget);
+    };
     other.fake.leftInJob.push_back({0, 0, nullptr, nullptr, true});
     other.form.Form_Activate();
     EXPECT_EQ(MessagesOf(other.fake), std::vector<std::wstring>{expected::kNotInstalled});
