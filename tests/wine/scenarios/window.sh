@@ -31,6 +31,10 @@ check_layout() {
         [ "$text" = - ] || check "$id text" "$(uia_escape "$text")" "$(cut -f10 <<<"$row")"
     done <<<"$LAYOUT"
     check "keyboard focus" 102 "$(kv focus <<<"$controls")"
+    # The order of the child windows is the order the Tab key follows: heading,
+    # close button, status text, install button, wait label, then the pictures.
+    check "tab order as arranged" "107 102 105 101 103 104 106" \
+        "$(awk -F'\t' '$1 == "control" {print $2}' <<<"$controls" | tr '\n' ' ' | sed 's/ $//')"
 }
 
 # At 150 % the labels and buttons use the scalable face, at the scaled sizes: the
