@@ -21,9 +21,10 @@ class UserInterface {
     virtual void SetCaption(Control control, const std::wstring& text) = 0;
     virtual void SetVisible(Control control, bool visible) = 0;
     // A modal box with the OK button only, owned by the window, under the
-    // program's title; returns when the user has pressed OK. A request to quit
-    // meanwhile is reported, and the box stays.
-    virtual void MsgBox(const std::wstring& text) = 0;
+    // program's title. True when the user pressed OK; false when a request to
+    // quit ended the box first, which is then reported as WaitWhileResponsive
+    // reports one.
+    virtual bool MsgBox(const std::wstring& text) = 0;
     // False where nobody can see the window (decided once, at the start): its
     // window station is not visible, as for a program that software
     // distribution starts under SYSTEM, or it was started hidden.
@@ -39,10 +40,13 @@ class UserInterface {
     // Destroys the window, which ends the program.
     virtual void Unload() = 0;
 
-    // A message for the user: a box where somebody can see the window. Where
-    // nobody can, nobody could press OK, and nothing is shown.
+    // A message for the user: a box where somebody can see the window, shown
+    // again until it is answered, as a request to quit changes no message.
+    // Where nobody can see it, nobody could press OK, and nothing is shown.
     void Tell(const std::wstring& text) {
-        if (CanBeSeen()) MsgBox(text);
+        if (!CanBeSeen()) return;
+        while (!MsgBox(text)) {
+        }
     }
 };
 

@@ -84,6 +84,9 @@ class FakePlatform final : public platform::Platform {
     std::vector<std::function<void()>> pendingEvents;
     // Runs while a message box is open, with its text.
     std::function<void(const std::wstring&)> duringMessageBox;
+    // Requests to quit that end as many boxes before they are answered; each
+    // is reported to windowEvents, as the real box reports it.
+    int quitsEndingBoxes = 0;
     // Whether anybody can see the window.
     bool canBeSeen = true;
     // Told that the window is destroyed when Unload destroys it, as the real
@@ -137,7 +140,7 @@ class FakePlatform final : public platform::Platform {
     void AutoRedrawAndRefresh() override;
     void SetCaption(platform::Control control, const std::wstring& text) override;
     void SetVisible(platform::Control control, bool visible) override;
-    void MsgBox(const std::wstring& text) override;
+    bool MsgBox(const std::wstring& text) override;
     bool CanBeSeen() override { return canBeSeen; }
     bool WaitWhileResponsive(platform::OsHandle process) override;
     void ShowShutdownBlockReason(const std::wstring& reason) noexcept override;

@@ -27,9 +27,13 @@ void FakePlatform::SetVisible(platform::Control control, bool show) {
     transcript.push_back((show ? L"show " : L"hide ") + ControlName(control));
 }
 
-void FakePlatform::MsgBox(const std::wstring& text) {
+bool FakePlatform::MsgBox(const std::wstring& text) {
     transcript.push_back(L"message " + text);
     if (duringMessageBox) duringMessageBox(text);
+    if (quitsEndingBoxes == 0) return true;
+    --quitsEndingBoxes;
+    if (windowEvents != nullptr) windowEvents->QuitRequested();
+    return false;
 }
 
 void FakePlatform::ShowShutdownBlockReason(const std::wstring& reason) noexcept {

@@ -562,7 +562,7 @@ TEST(SessionEndTest, EndsWithTheCodeReached) {
 
 // A request to quit closes a window that waits for the user, and the event
 // says so; during a road or a message box it is held until the handler is
-// over, and changes nothing the run reports.
+// over, and changes nothing the run reports: a box it ended is shown again.
 TEST(QuitTest, ClosesOnlyAWindowThatWaitsForTheUser) {
     Installer waiting;
     waiting.fake.running.push_back({"MySQL", ""});
@@ -591,13 +591,13 @@ TEST(QuitTest, ClosesOnlyAWindowThatWaitsForTheUser) {
     EXPECT_EQ(road.fake.events[0].type, platform::EventType::Error);
     EXPECT_EQ(road.fake.events[0].text.find(expected::kQuitFromOutside), std::wstring::npos);
 
-    Installer box;  // the first scan's failure is shown
+    Installer box;  // the first scan's failure is shown; the quit ends the box early
     box.fake.Fail(Call::OpenSCManagerA, 5);
-    box.fake.duringMessageBox = [&](const std::wstring&) {
-        box.form.QuitRequested();
-        EXPECT_FALSE(box.fake.unloaded);
-    };
+    box.fake.quitsEndingBoxes = 1;
+    box.fake.duringMessageBox = [&](const std::wstring&) { EXPECT_FALSE(box.fake.unloaded); };
     box.form.Form_Activate();
+    const std::wstring failure = std::wstring(expected::kOpenScManagerFailed) + L"5";
+    EXPECT_EQ(MessagesOf(box.fake), std::vector<std::wstring>({failure, failure}));
     EXPECT_TRUE(box.fake.unloaded);
     EXPECT_EQ(box.form.ExitCode(), 1602);
     ASSERT_EQ(box.fake.events.size(), 1u);

@@ -33,7 +33,7 @@ class InstallerWindow {
     bool WaitWhileResponsive(HANDLE process);
 
     void SetMousePointer(platform::MousePointer pointer);      // message_box.cpp
-    void MsgBox(const std::wstring& text);                     // message_box.cpp
+    bool MsgBox(const std::wstring& text);                     // message_box.cpp
     void ShowShutdownBlockReason(const std::wstring& reason);  // session_end.cpp
     void RemoveShutdownBlockReason();                          // session_end.cpp
     void Refresh();

@@ -4,14 +4,13 @@
 namespace win32 {
 
 // The box's own loop ends on a request to quit and posts it again: it is taken
-// from the queue and reported, and the box shown again until it is answered.
-void InstallerWindow::MsgBox(const std::wstring& text) {
-    for (;;) {
-        ::MessageBoxW(window_, text.c_str(), layout::kTitle, MB_OK);
-        MSG quit{};
-        if (!::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return;
-        if (events_ != nullptr) events_->QuitRequested();
-    }
+// from the queue and reported.
+bool InstallerWindow::MsgBox(const std::wstring& text) {
+    ::MessageBoxW(window_, text.c_str(), layout::kTitle, MB_OK);
+    MSG quit{};
+    if (!::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return true;
+    if (events_ != nullptr) events_->QuitRequested();
+    return false;
 }
 
 void InstallerWindow::SetMousePointer(platform::MousePointer pointer) {

@@ -36,7 +36,7 @@ class Win32Platform final : public platform::Platform {
     void AutoRedrawAndRefresh() override;
     void SetCaption(platform::Control control, const std::wstring& text) override;
     void SetVisible(platform::Control control, bool visible) override;
-    void MsgBox(const std::wstring& text) override;
+    bool MsgBox(const std::wstring& text) override;
     bool CanBeSeen() override;
     bool WaitWhileResponsive(platform::OsHandle process) override;
     void ShowShutdownBlockReason(const std::wstring& reason) noexcept override;

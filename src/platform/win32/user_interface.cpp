@@ -13,7 +13,7 @@ void Win32Platform::SetCaption(platform::Control control, const std::wstring& te
 void Win32Platform::SetVisible(platform::Control control, bool visible) {
     window_.SetVisible(control, visible);
 }
-void Win32Platform::MsgBox(const std::wstring& text) { window_.MsgBox(text); }
+bool Win32Platform::MsgBox(const std::wstring& text) { return window_.MsgBox(text); }
 bool Win32Platform::CanBeSeen() { return seen_; }
 bool Win32Platform::WaitWhileResponsive(platform::OsHandle process) {
     const bool ended = window_.WaitWhileResponsive(process);
