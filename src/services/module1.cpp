@@ -34,8 +34,9 @@ int16_t Module1::CheckDatabaseServices() {
     } catch (...) {
         lastScanFailed_ = true;
         ReportFailure();
-        return 0;
     }
+    // One reset for both ways out: between two scans noServerFound is 0. A
+    // failure leaves it 0, as nothing fails after the verdict sets it.
     const int16_t result = noServerFound;
     noServerFound = 0;
     return result;
@@ -140,7 +141,6 @@ void Module1::ReportFailure() {
     } catch (...) {
         message = platform::CurrentFailureMessage();
     }
-    noServerFound = 0;
     lastFailureMessage_ = message;
     try {
         window_.SetMousePointer(MousePointer::Default);

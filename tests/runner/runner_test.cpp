@@ -37,10 +37,10 @@ TEST_F(RunnerTest, FileExistsOpensAndClosesTheFile) {
     EXPECT_EQ(fake.OpenHandles(), 0);
 }
 
-TEST_F(RunnerTest, FileExistsIsZeroForMissingFileOrDirectory) {
-    fake.directories.insert(L"C:\\Setup");
+// A folder of the script's name is the real CreateFileW's to refuse; the Wine
+// suite shows it (automatic-without-script).
+TEST_F(RunnerTest, FileExistsIsZeroForAMissingFile) {
     EXPECT_EQ(FileExists(fake, script), 0);
-    EXPECT_EQ(FileExists(fake, L"C:\\Setup"), 0);
     EXPECT_TRUE(fake.transcript.empty());
 }
 

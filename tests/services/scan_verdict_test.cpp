@@ -73,8 +73,12 @@ TEST_F(ScanTest, EmptyPassesSetNoFlag) {
 }
 
 // What a scan found is never carried into the result of a later one that fails.
+// A scan that found none leaves nothing behind: a server that appears after
+// it, or a failed scan, gives 0.
 TEST_F(ScanTest, NoServerFoundIsZeroAfterEveryScan) {
     EXPECT_EQ(module.CheckDatabaseServices(), 1);
+    Stopped("MariaDB");
+    EXPECT_EQ(module.CheckDatabaseServices(), 0);
     fake.Fail(fake::Call::OpenSCManagerA, 5);
     EXPECT_EQ(module.CheckDatabaseServices(), 0);
 }

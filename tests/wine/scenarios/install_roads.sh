@@ -73,12 +73,18 @@ scenario_automatic_installs_nothing() {
     check "script started exactly once" 1 "$(runs_count)"
 }
 
+# No script beside the program, and then a folder of its name, which is no
+# script either: the real CreateFileW will not open a folder.
 scenario_automatic_without_script() {
-    target_clear
-    app_start || return
-    expect_box "${FILE_NOT_FOUND}C:\\installer\\silent-install2.bat"
-    expect_box "$NOT_INSTALLED"
-    expect_end 1603
+    local folder
+    for folder in no yes; do
+        target_clear
+        [ "$folder" = yes ] && mkdir "$(prefix_path "$APP_DIR")/silent-install2.bat"
+        app_start || return
+        expect_box "${FILE_NOT_FOUND}C:\\installer\\silent-install2.bat"
+        expect_box "$NOT_INSTALLED"
+        expect_end 1603
+    done
 }
 
 scenario_button_installs() {
