@@ -77,10 +77,10 @@ DWORD WriteProtectedFile(const std::wstring& path, const std::string& text) {
         if (error != ERROR_SUCCESS) return error;
     }
     SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor.get(), FALSE};
-    const HANDLE opened = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, &attributes, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return ::GetLastError();
-    const win32::UniqueHandle file(opened);
+    const win32::UniqueFileHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, &attributes,
+                                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                                     nullptr));
+    if (!file) return ::GetLastError();
     DWORD written = 0;
     if (!::WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr))
         return ::GetLastError();

@@ -7,9 +7,7 @@
 namespace win32 {
 
 void RestrictDllSearchToSystem32() {
-    using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    const auto setDirectories =
-        SystemExport<SetDefaultDllDirectoriesFn>(L"kernel32.dll", "SetDefaultDllDirectories");
+    const auto setDirectories = WIN32_SYSTEM_EXPORT(L"kernel32.dll", SetDefaultDllDirectories);
     if (setDirectories != nullptr) setDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 

@@ -6,21 +6,18 @@
 namespace win32 {
 
 UINT DpiForWindow(HWND window) {
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpi = SystemExport<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
+    static const auto getDpi = WIN32_SYSTEM_EXPORT(L"user32.dll", GetDpiForWindow);
     if (getDpi != nullptr) {
         const UINT dpi = getDpi(window);
         if (dpi != 0) return dpi;
     }
-    const ScreenDc screen;
+    const UniqueScreenDc screen = ScreenDc();
     const int dpi = screen.Get() != nullptr ? ::GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
     return dpi > 0 ? static_cast<UINT>(dpi) : USER_DEFAULT_SCREEN_DPI;
 }
 
 SIZE WindowSizeForClient(int width, int height, DWORD style, DWORD exStyle, UINT dpi) {
-    using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-    static const auto adjustForDpi =
-        SystemExport<AdjustForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
+    static const auto adjustForDpi = WIN32_SYSTEM_EXPORT(L"user32.dll", AdjustWindowRectExForDpi);
     RECT rect{0, 0, width, height};
     if (adjustForDpi == nullptr || !adjustForDpi(&rect, style, FALSE, exStyle, dpi))
         ::AdjustWindowRectEx(&rect, style, FALSE, exStyle);

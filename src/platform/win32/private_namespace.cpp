@@ -10,20 +10,15 @@ namespace {
 // Opened by SYSTEM and Administrators alone, nothing inherited.
 constexpr wchar_t kNamespaceAccess[] = L"D:P(A;;GA;;;SY)(A;;GA;;;BA)";
 
-template <typename Function>
-Function Kernel32(const char* name) {
-    return SystemExport<Function>(L"kernel32.dll", name);
-}
-
 }  // namespace
 
 AdministratorsNamespace::Api AdministratorsNamespace::Load() {
-    return {Kernel32<decltype(&::CreateBoundaryDescriptorW)>("CreateBoundaryDescriptorW"),
-            Kernel32<decltype(&::AddSIDToBoundaryDescriptor)>("AddSIDToBoundaryDescriptor"),
-            Kernel32<decltype(&::DeleteBoundaryDescriptor)>("DeleteBoundaryDescriptor"),
-            Kernel32<decltype(&::CreatePrivateNamespaceW)>("CreatePrivateNamespaceW"),
-            Kernel32<decltype(&::OpenPrivateNamespaceW)>("OpenPrivateNamespaceW"),
-            Kernel32<decltype(&::ClosePrivateNamespace)>("ClosePrivateNamespace")};
+    return {WIN32_SYSTEM_EXPORT(L"kernel32.dll", CreateBoundaryDescriptorW),
+            WIN32_SYSTEM_EXPORT(L"kernel32.dll", AddSIDToBoundaryDescriptor),
+            WIN32_SYSTEM_EXPORT(L"kernel32.dll", DeleteBoundaryDescriptor),
+            WIN32_SYSTEM_EXPORT(L"kernel32.dll", CreatePrivateNamespaceW),
+            WIN32_SYSTEM_EXPORT(L"kernel32.dll", OpenPrivateNamespaceW),
+            WIN32_SYSTEM_EXPORT(L"kernel32.dll", ClosePrivateNamespace)};
 }
 
 AdministratorsNamespace::AdministratorsNamespace(const wchar_t* name) : api_(Load()) {

@@ -1,6 +1,7 @@
 // Functions that only newer Windows versions export (GetDpiForWindow and
-// AdjustWindowRectExForDpi since Windows 10 version 1607), looked up at run
-// time so the program also starts on the first releases of Windows 10.
+// AdjustWindowRectExForDpi since Windows 10 version 1607), or that Wine 8
+// lacks (the private namespace functions), looked up at run time so the
+// program starts wherever they are missing.
 #pragma once
 
 #include <windows.h>
@@ -22,3 +23,11 @@ Function SystemExport(const wchar_t* module, const char* name) {
 }
 
 }  // namespace win32
+
+// A look-up typed from the SDK's own prototype of FUNCTION and named by it, so
+// pointer type and name can never disagree with the function (as PuTTY's
+// GET_WINDOWS_FUNCTION checks its look-ups); decltype uses no import.
+#define WIN32_SYSTEM_EXPORT(module, function) \
+    ::win32::SystemExport<decltype(&::function)>(module, #function)
+#define WIN32_EXPORT_OF(loaded, function) \
+    ::win32::ExportOf<decltype(&::function)>(loaded, #function)

@@ -18,124 +18,77 @@ class LastErrorKeeper {
     DWORD saved_;
 };
 
-template <typename Traits>
-class Unique {
-  public:
-    using Type = typename Traits::Type;
+// The two ways a Win32 handle says "none": null, or INVALID_HANDLE_VALUE
+// (CreateFileW, FindFirstFileExW). One policy each, as WIL has them.
+struct NullIsInvalid {
+    template <typename Type>
+    static constexpr Type Invalid() {
+        return nullptr;
+    }
+};
+struct InvalidValueIsInvalid {
+    template <typename Type>
+    static Type Invalid() {
+        return INVALID_HANDLE_VALUE;
+    }
+};
 
-    Unique() = default;
-    explicit Unique(Type value) : value_(value) {}
-    Unique(Unique&& other) noexcept : value_(other.Release()) {}
-    Unique& operator=(Unique&& other) noexcept {
+// The owner of one handle of type Type, released with the function Close;
+// declared in one line per handle type (as WIL's unique_any).
+template <typename Type, auto Close, typename Policy = NullIsInvalid>
+class UniqueAny {
+  public:
+    UniqueAny() = default;
+    explicit UniqueAny(Type value) : value_(value) {}
+    UniqueAny(UniqueAny&& other) noexcept : value_(other.Release()) {}
+    UniqueAny& operator=(UniqueAny&& other) noexcept {
         if (this != &other) Reset(other.Release());
         return *this;
     }
-    Unique(const Unique&) = delete;
-    Unique& operator=(const Unique&) = delete;
-    ~Unique() { Reset(); }
+    UniqueAny(const UniqueAny&) = delete;
+    UniqueAny& operator=(const UniqueAny&) = delete;
+    ~UniqueAny() { Reset(); }
 
     Type Get() const { return value_; }
-    explicit operator bool() const { return value_ != Traits::Invalid(); }
+    explicit operator bool() const { return value_ != Invalid(); }
     Type Release() {
         const Type value = value_;
-        value_ = Traits::Invalid();
+        value_ = Invalid();
         return value;
     }
-    void Reset(Type value = Traits::Invalid()) {
-        if (value_ != Traits::Invalid()) {
+    void Reset(Type value = Invalid()) {
+        if (value_ != Invalid()) {
             const LastErrorKeeper keeper;
-            Traits::Close(value_);
+            Close(value_);
         }
         value_ = value;
     }
 
   private:
-    Type value_ = Traits::Invalid();
+    static Type Invalid() { return Policy::template Invalid<Type>(); }
+    Type value_ = Invalid();
 };
 
-struct KernelHandleTraits {
-    using Type = HANDLE;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type handle) { ::CloseHandle(handle); }
-};
+inline void ReleaseScreenDc(HDC dc) { ::ReleaseDC(nullptr, dc); }
 
-struct ServiceHandleTraits {
-    using Type = SC_HANDLE;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type handle) { ::CloseServiceHandle(handle); }
-};
+using UniqueHandle = UniqueAny<HANDLE, &::CloseHandle>;
+using UniqueFileHandle = UniqueAny<HANDLE, &::CloseHandle, InvalidValueIsInvalid>;
+using UniqueFindHandle = UniqueAny<HANDLE, &::FindClose, InvalidValueIsInvalid>;
+using UniqueRegistryKey = UniqueAny<HKEY, &::RegCloseKey>;
+using UniqueEventSource = UniqueAny<HANDLE, &::DeregisterEventSource>;
+using UniqueModule = UniqueAny<HMODULE, &::FreeLibrary>;
+using UniqueServiceHandle = UniqueAny<SC_HANDLE, &::CloseServiceHandle>;
+using UniqueFont = UniqueAny<HFONT, &::DeleteObject>;
+using UniqueBrush = UniqueAny<HBRUSH, &::DeleteObject>;
+using UniqueBitmap = UniqueAny<HBITMAP, &::DeleteObject>;
+using UniqueIcon = UniqueAny<HICON, &::DestroyIcon>;
+using UniqueMemoryDc = UniqueAny<HDC, &::DeleteDC>;
+using UniqueScreenDc = UniqueAny<HDC, &ReleaseScreenDc>;
+using UniqueWindowStation = UniqueAny<HWINSTA, &::CloseWindowStation>;
+using UniqueDesktop = UniqueAny<HDESK, &::CloseDesktop>;
 
-struct FindHandleTraits {
-    using Type = HANDLE;
-    static Type Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(Type handle) { ::FindClose(handle); }
-};
-
-template <typename Object>
-struct GdiObjectTraits {
-    using Type = Object;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type object) { ::DeleteObject(object); }
-};
-
-struct IconTraits {
-    using Type = HICON;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type icon) { ::DestroyIcon(icon); }
-};
-
-struct MemoryDcTraits {
-    using Type = HDC;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type dc) { ::DeleteDC(dc); }
-};
-
-struct ModuleTraits {
-    using Type = HMODULE;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type module) { ::FreeLibrary(module); }
-};
-
-struct RegistryKeyTraits {
-    using Type = HKEY;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type key) { ::RegCloseKey(key); }
-};
-
-struct EventSourceTraits {
-    using Type = HANDLE;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type source) { ::DeregisterEventSource(source); }
-};
-
-using UniqueHandle = Unique<KernelHandleTraits>;
-using UniqueRegistryKey = Unique<RegistryKeyTraits>;
-using UniqueEventSource = Unique<EventSourceTraits>;
-using UniqueModule = Unique<ModuleTraits>;
-using UniqueFindHandle = Unique<FindHandleTraits>;
-using UniqueServiceHandle = Unique<ServiceHandleTraits>;
-using UniqueFont = Unique<GdiObjectTraits<HFONT>>;
-using UniqueBrush = Unique<GdiObjectTraits<HBRUSH>>;
-using UniqueBitmap = Unique<GdiObjectTraits<HBITMAP>>;
-using UniqueIcon = Unique<IconTraits>;
-using UniqueMemoryDc = Unique<MemoryDcTraits>;
-
-// Device context of the whole screen.
-class ScreenDc {
-  public:
-    ScreenDc() : dc_(::GetDC(nullptr)) {}
-    ~ScreenDc() {
-        if (dc_ == nullptr) return;
-        const LastErrorKeeper keeper;
-        ::ReleaseDC(nullptr, dc_);
-    }
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    HDC Get() const { return dc_; }
-
-  private:
-    HDC dc_;
-};
+// Device context of the whole screen, with its owner.
+inline UniqueScreenDc ScreenDc() { return UniqueScreenDc(::GetDC(nullptr)); }
 
 // Selects a GDI object into a device context and puts the previous one back.
 class SelectionScope {

@@ -10,9 +10,6 @@ namespace win32 {
 
 namespace {
 
-using QuerySessionFn = BOOL(WINAPI*)(HANDLE, DWORD, WTS_INFO_CLASS, LPWSTR*, DWORD*);
-using FreeMemoryFn = void(WINAPI*)(PVOID);
-
 // A session whose user has disconnected (Remote Desktop closed, another user
 // switched to) has nobody in front of it. wtsapi32 is loaded from System32 only;
 // where it or the query fails, the session counts as connected.
@@ -20,8 +17,8 @@ bool SessionIsDisconnected() {
     const UniqueModule wtsapi(
         ::LoadLibraryExW(L"wtsapi32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
     if (!wtsapi) return false;
-    const auto query = ExportOf<QuerySessionFn>(wtsapi.Get(), "WTSQuerySessionInformationW");
-    const auto release = ExportOf<FreeMemoryFn>(wtsapi.Get(), "WTSFreeMemory");
+    const auto query = WIN32_EXPORT_OF(wtsapi.Get(), WTSQuerySessionInformationW);
+    const auto release = WIN32_EXPORT_OF(wtsapi.Get(), WTSFreeMemory);
     LPWSTR buffer = nullptr;
     DWORD bytes = 0;
     if (query == nullptr || release == nullptr ||

@@ -22,20 +22,8 @@
 
 namespace {
 
-struct StationTraits {
-    using Type = HWINSTA;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type station) { ::CloseWindowStation(station); }
-};
-
-struct DesktopTraits {
-    using Type = HDESK;
-    static Type Invalid() { return nullptr; }
-    static void Close(Type desktop) { ::CloseDesktop(desktop); }
-};
-
-using UniqueStation = win32::Unique<StationTraits>;
-using UniqueDesktop = win32::Unique<DesktopTraits>;
+using win32::UniqueDesktop;
+using UniqueStation = win32::UniqueWindowStation;
 
 constexpr wchar_t kStation[] = L"LaunchUnseenStation";
 constexpr wchar_t kDesktop[] = L"Default";

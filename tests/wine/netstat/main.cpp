@@ -12,10 +12,9 @@ int wmain() {
     const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     if (length < 4 || length >= MAX_PATH) return 1;
     const std::wstring listing = std::wstring(path, length - 3) + L"txt";
-    const HANDLE opened = ::CreateFileW(listing.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                        OPEN_EXISTING, 0, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return 1;
-    const win32::UniqueHandle file(opened);
+    const win32::UniqueFileHandle file(::CreateFileW(listing.c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                     nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) return 1;
     char buffer[4096];
     DWORD read = 0;
     DWORD written = 0;

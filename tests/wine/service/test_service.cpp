@@ -64,9 +64,9 @@ void WriteDataFile() {
     const std::wstring data = DataFolder();
     if (data.empty()) return;
     ::CreateDirectoryW(data.c_str(), nullptr);
-    const HANDLE file = ::CreateFileW((data + L"\\started.txt").c_str(), GENERIC_WRITE, 0, nullptr,
-                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file != INVALID_HANDLE_VALUE) ::CloseHandle(file);
+    const win32::UniqueFileHandle file(::CreateFileW((data + L"\\started.txt").c_str(),
+                                                     GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                                     FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 // Whether a newer stand-in is updating this one: it marks that before it

@@ -7,6 +7,7 @@ namespace uia {
 
 using win32::LastErrorKeeper;
 using win32::ScreenDc;
+using win32::UniqueScreenDc;
 using win32::UniqueHandle;
 
 }  // namespace uia

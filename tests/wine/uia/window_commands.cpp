@@ -50,13 +50,12 @@ std::wstring Rect(int x, int y, int width, int height) {
 }
 
 UINT WindowDpi(HWND window) {
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    const auto getDpi = win32::SystemExport<GetDpiForWindowFn>(L"user32.dll", "GetDpiForWindow");
+    const auto getDpi = WIN32_SYSTEM_EXPORT(L"user32.dll", GetDpiForWindow);
     return getDpi != nullptr ? getDpi(window) : 0;
 }
 
 int SystemDpi() {
-    const ScreenDc screen;
+    const UniqueScreenDc screen = ScreenDc();
     return screen.Get() != nullptr ? ::GetDeviceCaps(screen.Get(), LOGPIXELSX) : 0;
 }
 
