@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "platform/messages.h"
+
 namespace platform {
 
 FailureInfo DescribeCurrentFailure() {
@@ -10,19 +12,19 @@ FailureInfo DescribeCurrentFailure() {
     } catch (const Failure& failure) {
         return {failure.Number(), failure.Description()};
     } catch (const std::bad_alloc&) {
-        return {7, L"Nicht genügend Speicher"};
+        return {7, message::kOutOfMemory};
     } catch (const std::overflow_error&) {
-        return {6, L"Überlauf"};
+        return {6, message::kOverflow};
     } catch (const std::out_of_range&) {
-        return {9, L"Index außerhalb des gültigen Bereichs"};
+        return {9, message::kOutOfRange};
     } catch (...) {
-        return {5, L"Unzulässiger Prozeduraufruf oder ungültiges Argument"};
+        return {5, message::kInvalidCall};
     }
 }
 
 std::wstring CurrentFailureMessage() {
     const FailureInfo info = DescribeCurrentFailure();
-    return L"Fehler: " + std::to_wstring(info.number) + L"=" + info.description;
+    return message::kFailurePrefix + std::to_wstring(info.number) + L"=" + info.description;
 }
 
 }  // namespace platform

@@ -39,15 +39,6 @@ class UserInterface {
     virtual void RemoveShutdownBlockReason() noexcept = 0;
     // Destroys the window, which ends the program.
     virtual void Unload() = 0;
-
-    // A message for the user: a box where somebody can see the window, shown
-    // again until it is answered, as a request to quit changes no message.
-    // Where nobody can see it, nobody could press OK, and nothing is shown.
-    void Tell(const std::wstring& text) {
-        if (!CanBeSeen()) return;
-        while (!MsgBox(text)) {
-        }
-    }
 };
 
 }  // namespace platform

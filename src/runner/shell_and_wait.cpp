@@ -1,5 +1,6 @@
 #include "runner/shell_and_wait.h"
 
+#include "platform/messages.h"
 #include "platform/owned_handles.h"
 #include "runner/command_line.h"
 #include "runner/file_exists.h"
@@ -47,7 +48,7 @@ class RunningScript {
 ShellResult ShellAndWait(const RunnerPlatform& platform, const std::wstring& path,
                          int32_t windowStyle, int16_t keepResponsive) {
     if (FileExists(platform.files, path) != 1) {
-        platform.window.Tell(kFileNotFound + path);
+        platform.teller.Tell(message::kFileNotFound + path);
         return {ShellStatus::FileNotFound, 0};
     }
     platform::OsHandle started = nullptr;

@@ -5,9 +5,8 @@
 
 #include "platform/files.h"
 #include "platform/processes.h"
+#include "platform/teller.h"
 #include "platform/user_interface.h"
-
-inline constexpr const wchar_t* kFileNotFound = L"Datei nicht gefunden: ";
 
 // Told when the started script begins to run, and when it and everything it
 // started have ended: the session's end is held in between.
@@ -19,11 +18,12 @@ class ScriptWatch {
     ~ScriptWatch() = default;
 };
 
-// The platform groups the runner uses, and who watches the script.
+// The platform groups the runner uses, whom it tells, and who watches the script.
 struct RunnerPlatform {
     platform::Files& files;
     platform::Processes& processes;
     platform::UserInterface& window;
+    platform::Teller& teller;
     ScriptWatch* watch = nullptr;
 };
 

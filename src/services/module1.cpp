@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/failure.h"
+#include "platform/messages.h"
 #include "platform/owned_handles.h"
 #include "services/name_field.h"
 #include "services/record_count.h"
@@ -56,8 +57,7 @@ void Module1::RunPass(uint32_t serviceState, int16_t& mysqlFlag, int16_t& mariaF
         services_,
         services_.OpenSCManagerA(nullptr, nullptr, platform::kScManagerEnumerateService));
     if (!manager) {
-        throw ScanFailure{L"OpenSCManager failed. LastDllError = " +
-                          std::to_wstring(errors_.LastDllError())};
+        throw ScanFailure{message::kOpenScManagerFailed + std::to_wstring(errors_.LastDllError())};
     }
     uint32_t bytesNeeded = 0;
     uint32_t servicesReturned = 0;
@@ -68,7 +68,7 @@ void Module1::RunPass(uint32_t serviceState, int16_t& mysqlFlag, int16_t& mariaF
         return;
     const int32_t sizeQueryError = errors_.LastDllError();
     if (sizeQueryError != platform::kErrorMoreData)
-        throw ScanFailure{L"LastDLLError = " + std::to_wstring(sizeQueryError)};
+        throw ScanFailure{message::kSizeQueryFailed + std::to_wstring(sizeQueryError)};
 
     resumeHandle = 0;
     while (!FetchAndTest(manager.Get(), serviceState, bytesNeeded, resumeHandle, mysqlFlag,
@@ -97,7 +97,7 @@ bool Module1::FetchAndTest(platform::ScHandle manager, uint32_t serviceState, ui
     const int32_t error = complete ? 0 : errors_.LastDllError();
     const bool movedOn = servicesReturned > 0 || resumeHandle != resumedFrom;
     if (!complete && (error != platform::kErrorMoreData || !movedOn))
-        throw ScanFailure{L"EnumServicesStatus failed. LastDllError = " + std::to_wstring(error)};
+        throw ScanFailure{message::kEnumServicesFailed + std::to_wstring(error)};
     const int32_t returned = static_cast<int32_t>(servicesReturned);
     if (returned < 0) throw std::overflow_error("record index");
     for (int32_t index = 0; index < returned; ++index)
@@ -141,10 +141,9 @@ void Module1::ReportFailure() {
     } catch (...) {
         message = platform::CurrentFailureMessage();
     }
-    lastFailureMessage_ = message;
     try {
         window_.SetMousePointer(MousePointer::Default);
-        window_.Tell(message);
+        teller_.Tell(message);
     } catch (...) {
         // Nothing more can be reported when the window itself fails.
     }

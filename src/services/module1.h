@@ -9,21 +9,20 @@
 
 #include "platform/error_object.h"
 #include "platform/service_manager.h"
+#include "platform/teller.h"
 #include "platform/texts.h"
 #include "platform/user_interface.h"
 
 class Module1 {
   public:
     Module1(platform::ServiceManager& services, platform::UserInterface& window,
-            platform::Texts& texts, platform::ErrorObject& errors)
-        : services_(services), window_(window), texts_(texts), errors_(errors) {}
+            platform::Texts& texts, platform::ErrorObject& errors, platform::Teller& teller)
+        : services_(services), window_(window), texts_(texts), errors_(errors), teller_(teller) {}
 
     // 1 when both passes ran to their end and no server was found, else 0.
     int16_t CheckDatabaseServices();
     // Whether the latest scan stopped on a failure (its result was then 0).
     bool LastScanFailed() const { return lastScanFailed_; }
-    // The message the latest failed scan showed.
-    const std::wstring& LastFailureMessage() const { return lastFailureMessage_; }
     // The verdict the status label shows now; empty before the first.
     const std::wstring& Verdict() const { return verdict_; }
 
@@ -41,12 +40,12 @@ class Module1 {
     platform::UserInterface& window_;
     platform::Texts& texts_;
     platform::ErrorObject& errors_;
+    platform::Teller& teller_;
     int16_t mysqlActive = 0;
     int16_t mysqlInactive = 0;
     int16_t mariaActive = 0;
     int16_t mariaInactive = 0;
     int16_t noServerFound = 0;
     bool lastScanFailed_ = false;
-    std::wstring lastFailureMessage_;
     std::wstring verdict_;
 };

@@ -1,7 +1,7 @@
 #include "window/form1.h"
 
 #include "platform/failure.h"
-#include "window/messages.h"
+#include "platform/messages.h"
 #include "window/exit_codes.h"
 
 namespace {
@@ -96,7 +96,7 @@ int32_t Form1::SessionEnded() noexcept { return run_.End(true, module_.Verdict()
 void Form1::WindowDestroyed() noexcept { run_.End(false, module_.Verdict()); }
 
 void Form1::StartUpDecision() {
-    if (Scan() != 1) {
+    if (module_.CheckDatabaseServices() != 1) {
         if (!window_.CanBeSeen()) EndUnseen();
         return;
     }
@@ -143,18 +143,11 @@ void Form1::Finish(bool installed, const wchar_t* finalMessage) {
     window_.Unload();
 }
 
-// A scan whose failure message is kept for the run's event.
-int16_t Form1::Scan() {
-    const int16_t result = module_.CheckDatabaseServices();
-    if (module_.LastScanFailed()) run_.Keep(module_.LastFailureMessage());
-    return result;
-}
-
 // Only a rescan that ran to its end and found a server, together with the
 // target directory that was absent before the script started and now exists,
 // counts as an installation.
 bool Form1::ServerInstalled() {
-    return Scan() == 0 && !module_.LastScanFailed() &&
+    return module_.CheckDatabaseServices() == 0 && !module_.LastScanFailed() &&
            !files_.DirectoryProbe(kTargetDirectory).empty();
 }
 
@@ -174,13 +167,12 @@ int16_t Form1::RunInstallation() {
     const std::wstring script = files_.ProgramDirectory() + L"\\silent-install2.bat";
     IgnoringFailure([&] {
         script_ = ShellAndWait(runner_, script, platform::kSwShowMinimized, 1);
-        if (script_->status == ShellStatus::FileNotFound) run_.Keep(kFileNotFound + script);
         if (script_->status == ShellStatus::StartFailed) run_.Tell(message::kCannotStart + script);
         if (script_->status != ShellStatus::Finished) return;
         run_.ScriptReturned(script_->exitCode);
         result = 1;
     });
-    IgnoringFailure([&] { Scan(); });
+    IgnoringFailure([&] { module_.CheckDatabaseServices(); });
     IgnoringFailure([&] { window_.SetMousePointer(MousePointer::Default); });
     IgnoringFailure([&] { window_.SetVisible(Control::Label3, false); });
     return result;

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include "platform/event_log.h"
 #include "platform/files.h"
 #include "platform/processes.h"
 #include "platform/user_interface.h"
@@ -17,10 +16,11 @@
 
 class Form1 : public platform::WindowEvents {
   public:
+    // run: how the run ends, and whom the scan tells too.
     Form1(platform::Files& files, platform::Processes& processes, platform::UserInterface& window,
-          platform::EventLog& log, Module1& module)
-        : run_(window, files, log),
-          runner_{files, processes, window, &run_},
+          Module1& module, RunEnd& run)
+        : run_(run),
+          runner_{files, processes, window, run, &run},
           files_(files),
           window_(window),
           module_(module) {}
@@ -46,14 +46,13 @@ class Form1 : public platform::WindowEvents {
     int16_t RunInstallation();
     bool ServerInstalled();
     void Finish(bool installed, const wchar_t* finalMessage);
-    int16_t Scan();
 
-    RunEnd run_;
+    RunEnd& run_;
     const RunnerPlatform runner_;
     platform::Files& files_;
     platform::UserInterface& window_;
     Module1& module_;
     bool activated_ = false;
-    int entries_ = 0;    // handlers from the window now running, nested ones too
+    int entries_ = 0;                    // handlers from the window now running, nested ones too
     std::optional<ShellResult> script_;  // the latest run of the script, once started
 };

@@ -1,12 +1,17 @@
 #include "window/run_end.h"
 
 #include "window/exit_codes.h"
-#include "window/messages.h"
+#include "platform/messages.h"
 #include "window/run_report.h"
 
+// A box where somebody can see the window, shown again until it is answered,
+// as a request to quit changes no message. Where nobody can see it, nobody
+// could press OK, and nothing is shown.
 void RunEnd::Tell(const std::wstring& text) {
     told_.push_back(text);
-    window_.Tell(text);
+    if (!window_.CanBeSeen()) return;
+    while (!window_.MsgBox(text)) {
+    }
 }
 
 void RunEnd::ScriptRunning(bool running) noexcept {

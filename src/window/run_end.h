@@ -10,18 +10,17 @@
 
 #include "platform/event_log.h"
 #include "platform/files.h"
+#include "platform/teller.h"
 #include "platform/user_interface.h"
 #include "runner/shell_and_wait.h"
 
-class RunEnd final : public ScriptWatch {
+class RunEnd final : public ScriptWatch, public platform::Teller {
   public:
     RunEnd(platform::UserInterface& window, platform::Files& files, platform::EventLog& log)
         : window_(window), files_(files), log_(log) {}
 
     // Shown where somebody can see the window, and kept for the event.
-    void Tell(const std::wstring& text);
-    // Kept for the event: a message that the scan or the runner told.
-    void Keep(const std::wstring& text) { told_.push_back(text); }
+    void Tell(const std::wstring& text) override;
 
     // What the run has reached; each replaces the one before.
     void RoadStarted() { reached_ = Reached::Road; }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "platform/messages.h"
 #include "window/exit_codes.h"
 
 uint32_t EventIdFor(int32_t exitCode) {
@@ -22,13 +23,12 @@ std::wstring CodeText(int32_t code) {
 
 std::wstring RunReportText(const RunFacts& facts) {
     std::wstring text = facts.happened;
-    text += L"\r\nExit-Code: " + CodeText(facts.exitCode);
+    text += message::kExitCodeLine + CodeText(facts.exitCode);
     if (facts.scriptExitCode)
-        text += L"\r\nExit-Code von silent-install2.bat: " +
-                CodeText(static_cast<int32_t>(*facts.scriptExitCode));
-    text +=
-        facts.seen ? L"\r\nFenster sichtbar: ja" : L"\r\nFenster sichtbar: nein (niemand sah es)";
-    text += L"\r\nOrdner des Programms: " + facts.programDirectory;
+        text +=
+            message::kScriptExitCodeLine + CodeText(static_cast<int32_t>(*facts.scriptExitCode));
+    text += facts.seen ? message::kSeenLine : message::kUnseenLine;
+    text += message::kProgramFolderLine + facts.programDirectory;
     return text;
 }
 

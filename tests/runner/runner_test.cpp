@@ -27,7 +27,7 @@ class RunnerTest : public ::testing::Test {
   protected:
     const std::wstring script = L"C:\\Setup\\silent-install2.bat";
     fake::FakePlatform fake;
-    const RunnerPlatform runner{fake, fake, fake};
+    const RunnerPlatform runner{fake, fake, fake, fake};
 };
 
 TEST_F(RunnerTest, FileExistsOpensAndClosesTheFile) {

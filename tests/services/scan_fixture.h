@@ -20,5 +20,5 @@ class ScanTest : public ::testing::Test {
     std::wstring Label4() { return fake.captions[platform::Control::Label4]; }
 
     fake::FakePlatform fake;
-    Module1 module{fake, fake, fake, fake};
+    Module1 module{fake, fake, fake, fake, fake};
 };

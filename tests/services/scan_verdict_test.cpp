@@ -34,7 +34,7 @@ TEST_F(ScanTest, VerdictFollowsTheFlagsThatAreSet) {
         fake::FakePlatform platform;
         for (const auto& name : c.running) platform.running.push_back({name, ""});
         for (const auto& name : c.stopped) platform.stopped.push_back({name, ""});
-        Module1 scan(platform, platform, platform, platform);
+        Module1 scan(platform, platform, platform, platform, platform);
         SCOPED_TRACE(c.running.empty() ? c.stopped.front() : c.running.front());
         EXPECT_EQ(scan.CheckDatabaseServices(), 0);
         EXPECT_EQ(platform.captions[platform::Control::Label4], c.verdict);
@@ -101,7 +101,7 @@ TEST_F(ScanTest, LongNameIsTestedOnItsFirst250Characters) {
     EXPECT_EQ(Label4(), expected::kMariaStopped);
     fake::FakePlatform platform;
     platform.stopped.push_back({std::string(250, 'x') + "MariaDB", ""});
-    Module1 cut(platform, platform, platform, platform);
+    Module1 cut(platform, platform, platform, platform, platform);
     EXPECT_EQ(cut.CheckDatabaseServices(), 1);
 }
 

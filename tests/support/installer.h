@@ -5,6 +5,7 @@
 #include "support/platform.h"
 #include "services/module1.h"
 #include "window/form1.h"
+#include "window/run_end.h"
 
 struct Installer {
     Installer() { fake.windowEvents = &form; }
@@ -12,6 +13,7 @@ struct Installer {
     Installer& operator=(const Installer&) = delete;
 
     fake::FakePlatform fake;
-    Module1 module{fake, fake, fake, fake};
-    Form1 form{fake, fake, fake, fake, module};
+    RunEnd run{fake, fake, fake};
+    Module1 module{fake, fake, fake, fake, run};
+    Form1 form{fake, fake, fake, module, run};
 };

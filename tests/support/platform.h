@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/teller.h"
+
 #include "platform/platform.h"
 #include "platform/window_events.h"
 
@@ -54,7 +56,8 @@ struct ScriptedProcess {
     bool waitFails = false;         // every wait for it fails
 };
 
-class FakePlatform final : public platform::Platform {
+// Also the one whom the scan and the runner tell, where a test has them alone.
+class FakePlatform final : public platform::Platform, public platform::Teller {
   public:
     // --- scripting ---
     std::vector<Service> running;
@@ -141,6 +144,7 @@ class FakePlatform final : public platform::Platform {
     void SetCaption(platform::Control control, const std::wstring& text) override;
     void SetVisible(platform::Control control, bool visible) override;
     bool MsgBox(const std::wstring& text) override;
+    void Tell(const std::wstring& text) override { MsgBox(text); }
     bool CanBeSeen() override { return canBeSeen; }
     bool WaitWhileResponsive(platform::OsHandle process) override;
     void ShowShutdownBlockReason(const std::wstring& reason) noexcept override;

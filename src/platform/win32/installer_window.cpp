@@ -1,5 +1,7 @@
 #include "platform/win32/installer_window.h"
 
+#include "platform/messages.h"
+
 #include "platform/failure.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/phase_marks.h"
@@ -201,16 +203,14 @@ void InstallerWindow::Refresh() {
 void InstallerWindow::SetCaption(platform::Control control, const std::wstring& text) {
     if (!::SetWindowTextW(ControlWindow(control), text.c_str())) {
         const DWORD error = ::GetLastError();
-        throw platform::Failure(static_cast<int32_t>(error),
-                                L"Die Beschriftung konnte nicht gesetzt werden");
+        throw platform::Failure(static_cast<int32_t>(error), message::kCaptionNotSet);
     }
     MarkPhase("verdict");
 }
 
 void InstallerWindow::SetVisible(platform::Control control, bool visible) {
     const HWND child = ControlWindow(control);
-    if (child == nullptr)
-        throw platform::Failure(424, L"Das Steuerelement ist nicht mehr vorhanden");
+    if (child == nullptr) throw platform::Failure(424, message::kControlGone);
     ::ShowWindow(child, visible ? SW_SHOW : SW_HIDE);
 }
 

@@ -11,7 +11,8 @@
 #include "services/module1.h"
 #include "window/exit_codes.h"
 #include "window/form1.h"
-#include "window/messages.h"
+#include "window/run_end.h"
+#include "platform/messages.h"
 #include "window/run_report.h"
 
 namespace {
@@ -37,8 +38,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
         return EndEarly(platform, seen, message::kAlreadyRunning, platform::EventType::Warning,
                         exit_code::kAlreadyRunning);
     }
-    Module1 module(platform, platform, platform, platform);
-    Form1 form(platform, platform, platform, platform, module);
+    RunEnd run(platform, platform, platform);
+    Module1 module(platform, platform, platform, platform, run);
+    Form1 form(platform, platform, platform, module, run);
     if (!window.Create(form, showCommand))
         return EndEarly(platform, seen, message::kWindowNotCreated, platform::EventType::Error,
                         exit_code::kFailed);
