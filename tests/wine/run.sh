@@ -9,7 +9,7 @@
 #   tests/wine/run.sh NAME...              only these (names as listed below)
 set -u
 WINE_TESTS=$(cd "$(dirname "$0")" && pwd)
-for part in lib/checks lib/program lib/services lib/texts scenarios/window scenarios/verdicts \
+for part in lib/checks lib/program lib/services lib/texts lib/wine_trace scenarios/window scenarios/verdicts \
     scenarios/install_roads scenarios/template_roads scenarios/removal_roads scenarios/unseen scenarios/system_events; do
     source "$WINE_TESTS/$part.sh"
 done

@@ -184,8 +184,9 @@ scenario_cleanup() {
 # Checks the build, a display and the prefix, and keeps the Wine session alive.
 suite_start() {
     local file missing=0
-    for file in "$PROGRAM" "$TOOLS/uia.exe" "$TOOLS/launch.exe" "$TOOLS/test-service.exe" \
-        "$TOOLS/standin-server.msi"; do
+    for file in "$PROGRAM" "$(dirname "$PROGRAM")/root-password.exe" "$TOOLS/uia.exe" \
+        "$TOOLS/launch.exe" "$TOOLS/test-service.exe" "$TOOLS/fake-netstat.exe" "$TOOLS/acl.exe" \
+        "$TOOLS/standin-server.msi" "$TOOLS/standin-server-32.msi"; do
         [ -f "$file" ] || { echo "missing: $file" >&2; missing=1; }
     done
     if [ "$missing" -ne 0 ]; then
@@ -197,6 +198,7 @@ suite_start() {
     rm -rf "$WINEPREFIX"
     rm -f "$WINE_TRACE" "$RETRIES"
     wine_session_start "$WINEPREFIX" || exit 2
+    wine_trace_version_note
     mkdir -p "$(prefix_path 'C:\tools')" "$SCREENSHOTS"
     cp "$TOOLS/test-service.exe" "$(prefix_path 'C:\tools')/"
     "$WINELOADER" "$TOOLS/uia.exe" hold 3600000 >/dev/null 2>&1 &

@@ -174,7 +174,7 @@ scenario_quit_while_waiting_for_the_user() {
     target_clear
     svc_running MySQL
     rm -f "$EVENT_LOG"
-    APP_LOG=$EVENT_LOG APP_WINEDEBUG=fixme+advapi,+eventlog app_start || return
+    APP_LOG=$EVENT_LOG APP_WINEDEBUG=$TRACE_EVENTS app_start || return
     expect_verdict "$MYSQL_RUNNING"
     check "quit request posted" WM_QUIT "$(uia post-quit 7 | kv posted)"
     check "window gone after the quit request, no message box" gone "$(window_gone_within 5000)"

@@ -119,13 +119,8 @@ scenario_session_end_before_a_road() {
 EVENT_SOURCE_KEY='HKLM\SYSTEM\CurrentControlSet\Services\EventLog\Application\MariaDB-Installer'
 EVENT_LOG=$WINE_REPO/build/wine-suite-events.log
 
-# The events the program wrote, as Wine's stubs print them: "TYPE ID TEXT" a
-# line, type and ID in hex, the text escaped as uia prints it.
-written_events() {
-    tr -d '\r' <"$EVENT_LOG" | awk '
-        /fixme:advapi:ReportEventW/ { split($0, a, ","); head = a[2] " " a[4] }
-        /eventlog:ReportEventW L"/ { sub(/.*ReportEventW L"/, ""); sub(/"$/, ""); print head " " $0 }'
-}
+# The events the program wrote: "TYPE ID TEXT" a line (lib/wine_trace.sh).
+written_events() { trace_events "$EVENT_LOG"; }
 
 event_message_file() {
     wine_run reg query "$EVENT_SOURCE_KEY" /v EventMessageFile 2>/dev/null | tr -d '\r' |
@@ -142,7 +137,7 @@ scenario_run_event() {
     mkdir -p "$framework" && touch "$framework/EventLogMessages.dll"
     install_script "$(make_script 0 installs 1)"
     rm -f "$EVENT_LOG"
-    APP_LOG=$EVENT_LOG APP_WINEDEBUG=fixme+advapi,+eventlog app_start || return
+    APP_LOG=$EVENT_LOG APP_WINEDEBUG=$TRACE_EVENTS app_start || return
     expect_box "$INSTALLED_AUTOMATICALLY"
     expect_end 0
     check "installed: one event, Information, ID 0" "0x0004 0x00000000 $(uia_escape "$INSTALLED_AUTOMATICALLY
@@ -157,7 +152,7 @@ Ordner des Programms: $APP_DIR" | sed 's/\\n/\\r\\n/g')" "$(written_events)"
     target_clear
     svc_running MySQL
     rm -f "$EVENT_LOG"
-    check "server present, nobody sees it: exit code" 1638 "$(WINEDEBUG=fixme+advapi,+eventlog \
+    check "server present, nobody sees it: exit code" 1638 "$(WINEDEBUG=$TRACE_EVENTS \
         launched --hidden 20000 "$APP_DIR\\mariadb-installer.exe" 2>"$EVENT_LOG" | kv exit_code)"
     check "server present: one event, Warning, ID 1638, the server named" \
         "0x0002 0x00000666 $(uia_escape "$SERVER_PRESENT_UNSEEN$MYSQL_RUNNING")\\r\\nExit-Code: 1638" \

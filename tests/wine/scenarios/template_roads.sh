@@ -211,8 +211,9 @@ scenario_template_restart_needed() {
 }
 
 # The template alone, saved with a byte-order mark: blanks and & ^ ! ( ) in
-# the password reach msiexec as written, and no line is echoed. How a percent sign is written (%%) is not checked here: Wine's cmd
-# expands percent signs differently from Windows'.
+# the password reach msiexec as written, and no line is echoed. A percent sign
+# written %% arrives as one on Windows; Wine's cmd expands the expanded value
+# once more.
 scenario_template_special_password() {
     template_place 'Kenn wort&^!()x' standin-server.msi
     sed -i '1s/^/\xEF\xBB\xBF/' "$(prefix_path "$APP_DIR")/silent-install2.bat"  # saved "UTF-8 mit BOM"
@@ -220,6 +221,10 @@ scenario_template_special_password() {
     check "exit code" 0 "$SCRIPT_EXIT"
     check "password as written" 'Kenn wort&^!()x' "$(recorded_password)"
     check "with a byte-order mark, no line echoed" no "$(printed 'ROOT_PASSWORD=')"
+    target_clear
+    template_place 'Pro%%zent' standin-server.msi
+    script_run
+    check_wine_gap "percent sign written %%" 'Pro%zent' 'Prozent' "$(recorded_password)"
     target_clear
 }
 

@@ -44,13 +44,11 @@ scenario_fonts_at_150_percent() {
     screen_dpi 144
     local log=$WINE_REPO/build/wine-suite-fonts.log
     : >"$log"
-    APP_WINEDEBUG=trace+font APP_LOG=$log app_start
+    APP_WINEDEBUG=$TRACE_FONTS APP_LOG=$log app_start
     screen_dpi 96
     check "client area at 150 %" "947 414" "$(kv client <<<"$WINDOW")"
-    # One line per font: its height in pixels (negative: character height) and face.
     local fonts
-    fonts=$(sed -n 's/.*NtGdiHfontCreate (\(-[0-9]*\) .*\(L"[^"]*Sans Serif"\( Bold\)\{0,1\}\).*/\1 \2/p' "$log" |
-        sort -u | tr '\n' ';')
+    fonts=$(trace_fonts "$log")
     check "fonts created" '-17 L"Microsoft Sans Serif";-17 L"Microsoft Sans Serif" Bold;-20 L"Microsoft Sans Serif" Bold;-35 L"Microsoft Sans Serif" Bold;' "$fonts"
     screenshot
     close_by close
