@@ -1,8 +1,20 @@
+// The installer window: its class, its controls, and its window procedure,
+// which handles
+//   WM_ACTIVATE        keyboard focus kept and given back (close button first)
+//   kFormActivate      posted after the first paint: Form_Activate, the start-up
+//                      decision, without waiting for an activation
+//   WM_COMMAND         the two buttons' clicks
+//   WM_CLOSE           QueryUnload decides whether the close box closes it
+//   WM_QUERYENDSESSION MaySessionEnd; WM_ENDSESSION SessionEnded, then ExitProcess
+//   WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, WM_DRAWITEM   colours and the pictures
+//   WM_SETCURSOR       the wait cursor while a road runs
+//   WM_DPICHANGED      the layout again at the new DPI
+//   WM_DESTROY         WindowDestroyed; WM_NCDESTROY forgets the logic
+// WM_QUIT is never dispatched: the loops that find it report QuitRequested.
 #include "platform/win32/installer_window.h"
 
-#include "platform/messages.h"
-
 #include "platform/failure.h"
+#include "platform/messages.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/phase_marks.h"
 

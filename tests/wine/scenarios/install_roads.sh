@@ -1,10 +1,9 @@
-# Scenarios of the two install roads with batch scripts of the suite's own beside
-# the program, and of a second start while the script runs. Sourced by run.sh.
+# Scenarios of the two install roads with real batch scripts of the suite's own
+# beside the program, of the program's folder, of requests to quit, and of a
+# second start while the script runs. Sourced by run.sh after the lib/ parts.
 
 TARGET_DIR='c:\Program Files\MariaDB 10.1'
 
-# Scenarios of the two install roads with real batch scripts beside the
-# program. Sourced by run.sh after lib.sh.
 # make_script EXIT_CODE installs|nothing [SECONDS]: a script that notes each
 # start (its working folder, one line per run) in runs.txt beside itself, runs
 # for about SECONDS (five unless given), then installs (target folder and a
