@@ -5,6 +5,12 @@
 
 namespace expected {
 
+// What counts as a server present: a service named so (ignoring case), one
+// whose name holds this (ignoring case), or this folder (or a file of its name).
+inline constexpr const wchar_t* kMysqlServiceName = L"MYSQL";
+inline constexpr const wchar_t* kMariaNamePart = L"Maria";
+inline constexpr const wchar_t* kTargetDirectory = L"c:\\Program Files\\MariaDB 10.1";
+
 // The window.
 inline constexpr const wchar_t* kTitle = L"MariaDB-Installer";
 inline constexpr const wchar_t* kInstallButton = L"MariaDB jetzt trotzdem  installieren";

@@ -26,6 +26,13 @@ struct NullIsInvalid {
         return nullptr;
     }
 };
+// A handle that is a number (MSIHANDLE): 0 is none.
+struct ZeroIsInvalid {
+    template <typename Type>
+    static constexpr Type Invalid() {
+        return Type{};
+    }
+};
 struct InvalidValueIsInvalid {
     template <typename Type>
     static Type Invalid() {
@@ -70,6 +77,7 @@ class UniqueAny {
 };
 
 inline void ReleaseScreenDc(HDC dc) { ::ReleaseDC(nullptr, dc); }
+inline void FreeLocal(void* memory) { ::LocalFree(memory); }
 
 using UniqueHandle = UniqueAny<HANDLE, &::CloseHandle>;
 using UniqueFileHandle = UniqueAny<HANDLE, &::CloseHandle, InvalidValueIsInvalid>;
@@ -86,6 +94,7 @@ using UniqueMemoryDc = UniqueAny<HDC, &::DeleteDC>;
 using UniqueScreenDc = UniqueAny<HDC, &ReleaseScreenDc>;
 using UniqueWindowStation = UniqueAny<HWINSTA, &::CloseWindowStation>;
 using UniqueDesktop = UniqueAny<HDESK, &::CloseDesktop>;
+using UniqueLocalMemory = UniqueAny<void*, &FreeLocal>;  // LocalAlloc'd by the system
 
 // Device context of the whole screen, with its owner.
 inline UniqueScreenDc ScreenDc() { return UniqueScreenDc(::GetDC(nullptr)); }
