@@ -1,6 +1,6 @@
 # The release package: one ZIP per architecture whose top folder, named like the
-# ZIP, holds the program, the password generator root-password.exe, the
-# administrators' install and removal templates,
+# ZIP, holds the program, the kit program mariadb-kit.exe, the
+# administrators' install and removal templates, their einstellungen.ini,
 # LIESMICH.txt and the LICENSE, with a SHA-256 checksum file beside it. Text
 # files get Windows line ends.
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
@@ -13,15 +13,19 @@ configure_file(${CMAKE_SOURCE_DIR}/packaging/LIESMICH.txt ${CMAKE_BINARY_DIR}/pa
                @ONLY NEWLINE_STYLE CRLF)
 configure_file(${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_BINARY_DIR}/package/LICENSE.txt @ONLY
                NEWLINE_STYLE CRLF)
+# The settings keep their byte-order mark, so that every editor saves them as UTF-8.
+configure_file(${CMAKE_SOURCE_DIR}/examples/einstellungen.ini
+               ${CMAKE_BINARY_DIR}/package/einstellungen.ini @ONLY NEWLINE_STYLE CRLF)
 foreach(template silent-install2.bat silent-uninstall.bat)
   configure_file(${CMAKE_SOURCE_DIR}/examples/${template} ${CMAKE_BINARY_DIR}/package/${template}
                  COPYONLY)
 endforeach()
 
-install(TARGETS mariadb-installer root-password RUNTIME DESTINATION .)
+install(TARGETS mariadb-installer mariadb-kit RUNTIME DESTINATION .)
 install(FILES ${CMAKE_BINARY_DIR}/package/LIESMICH.txt ${CMAKE_BINARY_DIR}/package/LICENSE.txt
               ${CMAKE_BINARY_DIR}/package/silent-install2.bat
               ${CMAKE_BINARY_DIR}/package/silent-uninstall.bat
+              ${CMAKE_BINARY_DIR}/package/einstellungen.ini
         DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)

@@ -1,5 +1,5 @@
 # Run by CPack on the staged files, before they are packed: signs the staged
-# programs (the installer and root-password.exe) with Authenticode (SHA-256) when scripts/package.sh asks for it, with
+# programs (the installer and mariadb-kit.exe) with Authenticode (SHA-256) when scripts/package.sh asks for it, with
 # the key of a PKCS#12 file (INSTALLER_SIGN_PFX) or with a key on a token
 # through its PKCS#11 module (INSTALLER_SIGN_PKCS11_MODULE, the certificate
 # INSTALLER_SIGN_CERT and the key's URI INSTALLER_SIGN_KEY). The password or PIN
@@ -17,7 +17,7 @@ else()
   return()
 endif()
 set(programs)
-foreach(name mariadb-installer.exe root-password.exe)
+foreach(name mariadb-installer.exe mariadb-kit.exe)
   file(GLOB_RECURSE staged "${CPACK_TEMPORARY_DIRECTORY}/${name}")
   if(NOT staged)
     message(FATAL_ERROR "sign: no staged ${name} below ${CPACK_TEMPORARY_DIRECTORY}")

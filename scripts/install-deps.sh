@@ -2,7 +2,7 @@
 # Installs what building and testing need on Debian, when it is missing.
 set -eu
 packages=(cmake g++ make libgtest-dev g++-mingw-w64-x86-64 g++-mingw-w64-i686 wine64 xvfb xauth
-          imagemagick file binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wixl
+          imagemagick file binutils-mingw-w64-x86-64 binutils-mingw-w64-i686 wixl msitools python3
           fonts-wine x11-utils osslsigncode openssl unzip e2fsprogs softhsm2
           libengine-pkcs11-openssl opensc clang lld llvm)
 missing=()

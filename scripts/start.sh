@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the 64-bit program and starts it under Wine in the prefix build/wineprefix
-# (START_PREFIX overrides it), beside the administrators' script template (with a
+# (START_PREFIX overrides it), beside the administrators' kit (its settings with a
 # demo root password filled in) and a stand-in MSI package of the server. On a
 # screen the window opens there. Without one it runs on a virtual display, and
 # this script prints what the window shows, answers its message boxes, presses
@@ -30,12 +30,12 @@ wine_display_usable && had_screen=1
 trap 'wine_stop; wine_display_stop' EXIT
 wine_session_start "${START_PREFIX:-$root/build/wineprefix}" || fail "could not start Wine"
 
-# The folder an administrator fills: program, script template, MSI package.
+# The folder an administrator fills: program, kit, settings, MSI package.
 folder=$WINEPREFIX/drive_c/MariaDB-Installer
 mkdir -p "$folder"
-cp build/win64/mariadb-installer.exe build/win64/root-password.exe "$folder/"
-sed 's/^set "ROOT_PASSWORD=.*"/set "ROOT_PASSWORD=demo-Passwort-1"/' examples/silent-install2.bat \
-    >"$folder/silent-install2.bat"
+cp build/win64/mariadb-installer.exe build/win64/mariadb-kit.exe examples/silent-install2.bat \
+    examples/silent-uninstall.bat "$folder/"
+sed 's/^ROOT_PASSWORD=.*/ROOT_PASSWORD=demo-Passwort-1/' examples/einstellungen.ini >"$folder/einstellungen.ini"
 cp "$tools/standin-server.msi" "$folder/mariadb-10.1.48-winx64.msi"  # the official name
 program='C:\MariaDB-Installer\mariadb-installer.exe'
 

@@ -25,7 +25,7 @@ check_unsigned_packages() {
     for arch in win64 win32; do
         top=MariaDB-Installer-$version-$arch
         check "$arch: files" \
-            "$top/LICENSE.txt;$top/LIESMICH.txt;$top/mariadb-installer.exe;$top/root-password.exe;$top/silent-install2.bat;$top/silent-uninstall.bat;" \
+            "$top/LICENSE.txt;$top/LIESMICH.txt;$top/einstellungen.ini;$top/mariadb-installer.exe;$top/mariadb-kit.exe;$top/silent-install2.bat;$top/silent-uninstall.bat;" \
             "$(unzip -Z1 "build/package/$top.zip" | sort | tr '\n' ';')"
         check "$arch: checksum" "$top.zip: OK" "$(cd build/package && sha256sum -c "$top.zip.sha256" 2>&1)"
         rm -rf "${work:?}/$arch" && unzip -q "build/package/$top.zip" -d "$work/$arch"
@@ -34,6 +34,9 @@ check_unsigned_packages() {
             "$(head -c 3 "$work/$arch/$top/LIESMICH.txt" | od -An -tx1 | tr -d ' \n')"
         check "$arch: install script line ends" crlf "$(crlf "$work/$arch/$top/silent-install2.bat")"
         check "$arch: removal script line ends" crlf "$(crlf "$work/$arch/$top/silent-uninstall.bat")"
+        check "$arch: einstellungen.ini line ends" crlf "$(crlf "$work/$arch/$top/einstellungen.ini")"
+        check "$arch: einstellungen.ini is UTF-8 with byte-order mark" efbbbf \
+            "$(head -c 3 "$work/$arch/$top/einstellungen.ini" | od -An -tx1 | tr -d ' \n')"
     done
 }
 
@@ -57,8 +60,8 @@ check_signed_packages() {
             "$(strings -el "$exe" | grep -A1 -x FileDescription | tail -n 1)"
         check "$arch: description in the signature" MariaDB-Installer \
             "$(sed -n 's/^\s*Text description: //p' <<<"$verified")"
-        check "$arch: root-password.exe signed too" "Signature verification: ok" \
-            "$(osslsigncode verify -CAfile "$work/cert.pem" -in "$work/$arch/$top/root-password.exe" 2>&1 |
+        check "$arch: mariadb-kit.exe signed too" "Signature verification: ok" \
+            "$(osslsigncode verify -CAfile "$work/cert.pem" -in "$work/$arch/$top/mariadb-kit.exe" 2>&1 |
                 grep -o 'Signature verification: ok')"
     done
     check "build tree's program stays unsigned" no \
