@@ -2,15 +2,15 @@
 # The 64-bit installer under Wine, read back from outside: what its window says
 # for the services present, how it looks, both install roads with real scripts
 # and packages, how it closes and what exit code it ends with, where nobody can
-# see it, and the administrators' script template. Needs the win64 build
+# see it, and the administrators' kit. Needs the win64 build
 # (program and tools); builds nothing itself.
 #
 #   tests/wine/run.sh                      every scenario
 #   tests/wine/run.sh NAME...              only these (names as listed below)
 set -u
 WINE_TESTS=$(cd "$(dirname "$0")" && pwd)
-for part in lib/checks lib/program lib/services lib/texts lib/wine_trace scenarios/window scenarios/verdicts \
-    scenarios/install_roads scenarios/template_roads scenarios/removal_roads scenarios/unseen scenarios/system_events; do
+for part in lib/checks lib/program lib/services lib/sockets lib/texts lib/wine_trace scenarios/window scenarios/verdicts \
+    scenarios/install_roads scenarios/template_roads scenarios/removal_roads scenarios/package_guards scenarios/unseen scenarios/system_events; do
     source "$WINE_TESTS/$part.sh"
 done
 
@@ -41,19 +41,24 @@ SCENARIOS=(
     template-without-package
     template-failing-package
     button-failing-package
-    template-special-password
-    template-quote-in-password
-    template-other-character-in-password
+    settings-every-character
+    settings-bad-input
     template-several-packages
     template-other-series-package
     template-other-architecture
     template-port-taken
-    template-read-only-folder
+    template-log-folders
+    kit-planted-tools
     template-updates
     removal-keeps-data
     removal-deletes-data
     removal-still-listed
     removal-among-strange-entries
+    kit-service-exists
+    kit-service-marked-for-deletion
+    kit-target-exists
+    kit-password-backslash
+    kit-installer-busy
     unseen-installs
     unseen-failing-package
     unseen-mysql-running

@@ -1,4 +1,5 @@
-// Starts a program, waits for its end and prints its whole exit code, which a
+// Starts a program (with the arguments that follow it, each as one, quoted
+// where it holds a blank), waits for its end and prints its whole exit code, which a
 // Unix parent of Wine would see cut to eight bits. With --unseen the program
 // starts where nobody can see its windows, as software distribution starts it
 // under SYSTEM: on a desktop of a window station of its own, which is not
@@ -53,8 +54,8 @@ UniqueDesktop MakeDesktopOn(HWINSTA station) {
     return desktop;
 }
 
-int Launch(DWORD timeoutMs, const std::wstring& program, wchar_t* desktop, bool hidden) {
-    std::wstring line = L"\"" + program + L"\"";
+int Launch(DWORD timeoutMs, const std::wstring& line, wchar_t* desktop, bool hidden) {
+    std::wstring commandLine = line;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.lpDesktop = desktop;
@@ -63,7 +64,7 @@ int Launch(DWORD timeoutMs, const std::wstring& program, wchar_t* desktop, bool 
         startup.wShowWindow = SW_HIDE;
     }
     PROCESS_INFORMATION started{};
-    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &started))
         return Fail("CreateProcess");
     const win32::UniqueHandle process(started.hProcess), thread(started.hThread);
@@ -81,14 +82,24 @@ int Launch(DWORD timeoutMs, const std::wstring& program, wchar_t* desktop, bool 
     return 0;
 }
 
-int LaunchUnseen(DWORD timeoutMs, const std::wstring& program) {
+int LaunchUnseen(DWORD timeoutMs, const std::wstring& line) {
     const UniqueStation station(::CreateWindowStationW(kStation, 0, WINSTA_ALL_ACCESS, nullptr));
     if (!station) return Fail("CreateWindowStation");
     const UniqueDesktop desktop = MakeDesktopOn(station.Get());
     if (!desktop) return Fail("CreateDesktop");
     std::printf("station_visible=%d\n", Visible(station.Get()) ? 1 : 0);
     std::wstring where = std::wstring(kStation) + L"\\" + kDesktop;
-    return Launch(timeoutMs, program, where.data(), false);
+    return Launch(timeoutMs, line, where.data(), false);
+}
+
+// The program in quotes, then each argument, in quotes where it holds a blank.
+std::wstring CommandLine(int count, wchar_t** words) {
+    std::wstring line = L"\"" + std::wstring(words[0]) + L"\"";
+    for (int i = 1; i < count; ++i) {
+        const std::wstring word = words[i];
+        line += word.find(L' ') == std::wstring::npos ? L" " + word : L" \"" + word + L"\"";
+    }
+    return line;
 }
 
 }  // namespace
@@ -98,10 +109,12 @@ int wmain(int argc, wchar_t** argv) {
     const bool hidden = argc > 1 && std::wcscmp(argv[1], L"--hidden") == 0;
     if (unseen || hidden) --argc, ++argv;
     wchar_t* end = nullptr;
-    const unsigned long timeoutMs = argc == 3 ? std::wcstoul(argv[1], &end, 10) : 0;
-    if (argc != 3 || end == argv[1] || *end != L'\0') {
-        std::fprintf(stderr, "usage: launch [--unseen|--hidden] TIMEOUT_MS PROGRAM\n");
+    const unsigned long timeoutMs = argc >= 3 ? std::wcstoul(argv[1], &end, 10) : 0;
+    if (argc < 3 || end == argv[1] || *end != L'\0') {
+        std::fprintf(stderr,
+                     "usage: launch [--unseen|--hidden] TIMEOUT_MS PROGRAM [ARGUMENT...]\n");
         return 2;
     }
-    return unseen ? LaunchUnseen(timeoutMs, argv[2]) : Launch(timeoutMs, argv[2], nullptr, hidden);
+    const std::wstring line = CommandLine(argc - 2, argv + 2);
+    return unseen ? LaunchUnseen(timeoutMs, line) : Launch(timeoutMs, line, nullptr, hidden);
 }

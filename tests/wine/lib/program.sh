@@ -173,9 +173,10 @@ stray_kill() {
 }
 
 # Leaves the prefix as a scenario found it: no program, no stray process, no
-# test service, no read-only program folder.
+# test service, no read-only program folder, no listening socket.
 scenario_cleanup() {
     chattr -i "$(prefix_path "$APP_DIR")" 2>/dev/null
+    listeners_stop
     app_kill
     stray_kill
     svc_clear
@@ -184,8 +185,8 @@ scenario_cleanup() {
 # Checks the build, a display and the prefix, and keeps the Wine session alive.
 suite_start() {
     local file missing=0
-    for file in "$PROGRAM" "$(dirname "$PROGRAM")/root-password.exe" "$TOOLS/uia.exe" \
-        "$TOOLS/launch.exe" "$TOOLS/test-service.exe" "$TOOLS/fake-netstat.exe" "$TOOLS/acl.exe" \
+    for file in "$PROGRAM" "$(dirname "$PROGRAM")/mariadb-kit.exe" "$TOOLS/uia.exe" \
+        "$TOOLS/launch.exe" "$TOOLS/test-service.exe" "$TOOLS/acl.exe" \
         "$TOOLS/standin-server.msi" "$TOOLS/standin-server-32.msi"; do
         [ -f "$file" ] || { echo "missing: $file" >&2; missing=1; }
     done

@@ -1,6 +1,6 @@
 # Scenarios of the administrators' removal template: what the install template
-# installed is found through the registry and removed, the databases kept
-# unless the template is told otherwise. Sourced by run.sh after template_roads.sh.
+# installed is found through Windows Installer and removed, the databases kept
+# unless einstellungen.ini says otherwise. Sourced by run.sh after template_roads.sh.
 
 UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall'
 DECOY_KEY="$UNINSTALL_KEY\\MariaDB 10.11 (x64)"
@@ -9,16 +9,15 @@ DATA_FILE=$(prefix_path "$TARGET_DIR")/data/started.txt
 KEPT_DIR="$(prefix_path "$TARGET_DIR") - gesichert 1"  # where the removal moves what is left
 
 # removal_installed: the stand-in installed through the install template (its
-# server running has written into the data folder), and the removal template
-# beside the program instead of the package.
+# server running has written into the data folder), and no package beside the
+# removal template.
 removal_installed() {
-    template_place '' standin-server.msi
+    kit_place standin-server.msi
     wine_run reg delete 'HKLM\Software\StandIn Removal' /f >/dev/null 2>&1
     script_run
     check "installed through the install template" 0 "$SCRIPT_EXIT"
     check "data written by the running server" yes "$(data_file_kept)"
     rm -f "$(prefix_path "$APP_DIR")/$PACKAGE_NAME"
-    cp "$WINE_REPO/examples/silent-uninstall.bat" "$(prefix_path "$APP_DIR")/"
 }
 
 # The CLEANUPDATA the stand-in's removal was given, or "none" when it did not
@@ -61,7 +60,7 @@ scenario_removal_keeps_data() {
     local own
     own=silent-uninstall-$(computer_name).log
     check "own log: where" yes "$(in_log "$own" 'gesichert 1')"
-    check "own log: the exit code" yes "$(in_log "$own" 'Exit-Code: 0')"
+    check "own log: the exit code" yes "$(in_log "$own" '<![LOG[Exit-Code: 0]LOG]!>')"
     check "msiexec's removal log in the log folder" yes "$(in_log "silent-uninstall-$(computer_name)-msiexec.log" StandIn)"
     script_run silent-uninstall.bat
     check "again: exit code" 0 "$SCRIPT_EXIT"
@@ -74,15 +73,21 @@ scenario_removal_keeps_data() {
     target_clear
 }
 
+# DELETE_DATA=yes: the databases, the password and msiexec's log of the
+# installation, which holds the password, go.
 scenario_removal_deletes_data() {
     removal_installed
-    template_set DELETE_DATA yes silent-uninstall.bat
+    local install_log
+    install_log=$SAFE_DIR/silent-install2-$(computer_name)-msiexec.log
+    check "msiexec's log of the installation there" yes "$([ -f "$install_log" ] && echo yes || echo no)"
+    setting DELETE_DATA yes
     script_run silent-uninstall.bat
     removed_checks
     check "CLEANUPDATA given" 1 "$(removal_cleanupdata)"
     check "empty target folder removed" no "$([ -e "$(prefix_path "$TARGET_DIR")" ] && echo yes || echo no)"
     check "nothing moved aside" no "$([ -e "$KEPT_DIR" ] && echo yes || echo no)"
     check "the password deleted too" no "$([ -e "$SAFE_DIR/root-kennwort.txt" ] && echo yes || echo no)"
+    check "msiexec's log of the installation deleted too" no "$([ -e "$install_log" ] && echo yes || echo no)"
     target_clear
 }
 
@@ -94,7 +99,7 @@ scenario_removal_among_strange_entries() {
     removal_installed
     wine_run reg add "$odd" /v DisplayName /d 'Odd "Tool&mkdir C:\injected' /f >/dev/null 2>&1
     wine_run reg add "$after" /v DisplayName /d 'After "Tool<x' /f >/dev/null 2>&1
-    template_set LOGDIR 'C:\R&D ^logs' silent-uninstall.bat
+    setting LOGDIR 'C:\R&D ^logs'
     script_run silent-uninstall.bat
     removed_checks
     check "no command run from a display name" no "$([ -e "$(prefix_path 'C:\injected')" ] && echo yes || echo no)"
@@ -107,15 +112,21 @@ scenario_removal_among_strange_entries() {
     target_clear
 }
 
-# An entry named after a product code that msiexec does not know: msiexec
-# refuses (1605, unknown product), the entry stays listed, and the template
-# ends with msiexec's code.
+# A product whose removal fails stays installed: the template ends with
+# msiexec's code, says so, and moves nothing aside. An entry in the uninstall list that
+# Windows Installer does not know is no product and left alone.
 scenario_removal_still_listed() {
     local key="$UNINSTALL_KEY\\$DECOY_CODE"
+    removal_installed
     wine_run reg add "$key" /v DisplayName /d 'MariaDB 10.1' /f >/dev/null 2>&1
-    cp "$WINE_REPO/examples/silent-uninstall.bat" "$(prefix_path "$APP_DIR")/"
+    wine_run reg add 'HKLM\Software\StandIn Removal' /v Refuse /d 1 /f >/dev/null 2>&1
     script_run silent-uninstall.bat
-    check "exit code" 1605 "$SCRIPT_EXIT"
-    check "says it is still installed" yes "$(printed "$DECOY_CODE ist danach noch installiert")"
+    check "exit code" 1603 "$SCRIPT_EXIT"
+    check "says it is still installed" yes "$(printed 'ist danach noch installiert')"
+    check "still installed" yes "$(installed)"
+    check "the unknown entry left alone" no "$(printed "$DECOY_CODE")"
+    check "nothing moved aside" no "$([ -e "$KEPT_DIR" ] && echo yes || echo no)"
     wine_run reg delete "$key" /f >/dev/null 2>&1
+    standins_remove
+    target_clear
 }

@@ -1,27 +1,28 @@
-# Scenarios with the administrators' script template and the stand-in MSI
-# packages, installed or refused by Wine's msiexec. Sourced by run.sh after
-# install_roads.sh.
+# Scenarios with the administrators' kit (the templates, mariadb-kit.exe and
+# einstellungen.ini) and the stand-in MSI packages, installed or refused by
+# Wine's msiexec. Sourced by run.sh after install_roads.sh.
 
 PACKAGE_NAME=mariadb-10.1.48-winx64.msi  # as the official packages are named
 RECORD_KEY='HKLM\Software\StandIn Database Server'
-SAFE='C:\Program Files\MariaDB-Installer'  # the template's folder for administrators only
+SAFE='C:\Program Files\MariaDB-Installer'  # the kit's folder for administrators only
 SAFE_DIR=$(prefix_path "$SAFE")
+KIT=$(dirname "$PROGRAM")/mariadb-kit.exe
+SETTINGS=$(prefix_path "$APP_DIR")/einstellungen.ini
 
-# template_set NAME VALUE [TEMPLATE]: the setting NAME of the template beside
-# the program (the install template unless named): its first line.
-template_set() {
-    local script
-    script=$(prefix_path "$APP_DIR")/${3:-silent-install2.bat}
+# setting NAME VALUE: NAME=VALUE in einstellungen.ini beside the program, in
+# place of its line there, or added.
+setting() {
     VALUE=$2 awk -v name="$1" '
-        !done && index($0, "set \"" name "=") == 1 {
-            print "set \"" name "=" ENVIRON["VALUE"] "\"\r"; done = 1; next }
-        { print }' "$script" >"$script.new" && mv "$script.new" "$script"
+        index($0, name "=") == 1 { print name "=" ENVIRON["VALUE"] "\r"; done = 1; next }
+        { print } END { if (!done) print name "=" ENVIRON["VALUE"] "\r" }' \
+        "$SETTINGS" >"$SETTINGS.new" && mv "$SETTINGS.new" "$SETTINGS"
 }
 
 # Removes every stand-in product an earlier scenario left installed, of
-# either architecture: the template would take it for an installed MariaDB 10.1.
+# either architecture: the kit would take it for an installed MariaDB 10.1.
 standins_remove() {
     local code view
+    wine_run reg delete 'HKLM\Software\StandIn Removal' /v Refuse /f >/dev/null 2>&1
     for view in 64 32; do
         for code in $(wine_run reg query 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall' \
             /s /v DisplayName /reg:$view 2>/dev/null | tr -d '\r' |
@@ -31,47 +32,41 @@ standins_remove() {
     done
 }
 
-# netstat_shows TEXT: what netstat lists to the template from now on (Wine's
-# own lists no sockets), TEXT in printf's %b form and the console's code page;
-# "-" gives Wine's own back.
-NETSTAT_OVERRIDE=''
-netstat_shows() {
-    local system32=$WINEPREFIX/drive_c/windows/system32
-    [ -f "$system32/netstat.exe.wine" ] || cp "$system32/netstat.exe" "$system32/netstat.exe.wine"
-    if [ "$1" = - ]; then
-        mv "$system32/netstat.exe.wine" "$system32/netstat.exe"
-        NETSTAT_OVERRIDE=''
-        return
-    fi
-    cp "$TOOLS/fake-netstat.exe" "$system32/netstat.exe"
-    printf '%b' "$1" >"$system32/netstat.txt"
-    NETSTAT_OVERRIDE=';netstat.exe=n'
-}
-
-# template_place PASSWORD PACKAGE|- [NAME]: the administrators' template beside the
-# program, its root password set to PASSWORD, and the stand-in package PACKAGE
-# (- for none) as NAME; no stand-in installed, no target folder, and nothing
-# recorded by a package yet.
-template_place() {
+# kit_place PACKAGE|- [NAME]: the kit as shipped beside the program (templates,
+# mariadb-kit.exe, einstellungen.ini), and the stand-in package PACKAGE (- for
+# none) as NAME; no stand-in installed, no target folder, nothing recorded by
+# a package yet.
+kit_place() {
+    local dir
+    dir=$(prefix_path "$APP_DIR")
     standins_remove
     target_clear
     echo MariaDB >>"$SERVICES_MADE"
     wine_run reg delete "$RECORD_KEY" /f >/dev/null 2>&1
     rm -rf "$SAFE_DIR"
-    cp "$WINE_REPO/examples/silent-install2.bat" "$(prefix_path "$APP_DIR")/silent-install2.bat"
-    cp "$(dirname "$PROGRAM")/root-password.exe" "$(prefix_path "$APP_DIR")/"
-    template_set ROOT_PASSWORD "$1"
-    [ "$2" = - ] || cp "$TOOLS/$2" "$(prefix_path "$APP_DIR")/${3:-$PACKAGE_NAME}"
+    cp "$WINE_REPO"/examples/silent-install2.bat "$WINE_REPO"/examples/silent-uninstall.bat \
+        "$WINE_REPO"/examples/einstellungen.ini "$KIT" "$dir/"
+    [ "$1" = - ] || cp "$TOOLS/$1" "$dir/${2:-$PACKAGE_NAME}"
+}
+
+# template_place PASSWORD PACKAGE|- [NAME]: the kit with ROOT_PASSWORD set.
+template_place() {
+    kit_place "$2" "${3:-}"
+    setting ROOT_PASSWORD "$1"
 }
 
 # acl_of PATH: its owner and access list in SDDL. Wine shows the Administrators
 # group as the prefix's user; that SID is given its name back here.
 acl_of() { wine_run "$TOOLS/acl.exe" "$1" 2>&1 | tr -d '\r' | sed 's/S-1-5-21-0-0-0-1000/BA/g'; }
 
-# The password the stand-in package received, as it recorded it.
+# The password the stand-in package received, as it recorded it: exported by
+# regedit in UTF-16, so every character is kept.
 recorded_password() {
-    wine_run reg query "$RECORD_KEY" /v Password 2>/dev/null | tr -d '\r' |
-        sed -n 's/^ *Password *REG_SZ *//p'
+    local file=$WINEPREFIX/drive_c/suite-record.reg
+    rm -f "$file"
+    wine_run regedit /E 'C:\suite-record.reg' "HKEY_LOCAL_MACHINE${RECORD_KEY#HKLM}" >/dev/null 2>&1
+    [ -f "$file" ] && iconv -f UTF-16LE -t UTF-8 "$file" | tr -d '\r' |
+        sed -n 's/^"Password"="\(.*\)"$/\1/p' | sed 's/\\\\/\\/g; s/\\"/"/g'
 }
 
 installed() { [ -f "$(prefix_path "$TARGET_DIR")/bin/standin-server.exe" ] && echo yes || echo no; }
@@ -86,12 +81,13 @@ in_log() {
     grep -q -a -F -- "$2" "$file" 2>/dev/null && echo yes || echo no
 }
 
-# script_run [TEMPLATE]: the template alone (the install template unless
-# named), as software distribution may start it; its output in SCRIPT_OUT, its
-# whole exit code in SCRIPT_EXIT.
+# script_run [TEMPLATE [ARGUMENT...]]: the template alone (the install template
+# unless named), as software distribution may start it; its output in
+# SCRIPT_OUT, its whole exit code in SCRIPT_EXIT.
 script_run() {
-    SCRIPT_OUT=$(WINEDLLOVERRIDES="$WINEDLLOVERRIDES$NETSTAT_OVERRIDE" \
-        launched 60000 "$APP_DIR\\${1:-silent-install2.bat}" 2>/dev/null)
+    local template=${1:-silent-install2.bat}
+    [ $# -gt 0 ] && shift
+    SCRIPT_OUT=$(launched 60000 "$APP_DIR\\$template" "$@" 2>/dev/null)
     SCRIPT_EXIT=$(kv exit_code <<<"$SCRIPT_OUT")
     sed 's/^/# script: /' <<<"$SCRIPT_OUT"
 }
@@ -100,9 +96,9 @@ script_run() {
 printed() { grep -qF -- "$1" <<<"$SCRIPT_OUT" && echo yes || echo no; }
 
 # template_scenario PASSWORD PACKAGE|- FINAL_MESSAGE|- [EXIT_CODE]: starts the
-# program beside the administrators' template, its root password set to PASSWORD,
-# and the stand-in package PACKAGE (- for none); with a FINAL_MESSAGE, the
-# automatic road to its end with EXIT_CODE.
+# program beside the kit, its root password set to PASSWORD, and the stand-in
+# package PACKAGE (- for none); with a FINAL_MESSAGE, the automatic road to its
+# end with EXIT_CODE.
 template_scenario() {
     template_place "$1" "$2"
     app_start || return
@@ -111,8 +107,9 @@ template_scenario() {
     expect_end "$4"
 }
 
-# The package under its versioned name, found by the template, installed into
-# the script's target with the password as written, and its service started.
+# The package under its versioned name, found by the kit, installed into the
+# target with the password as written, and its service started. The kit's
+# log is in the log viewer's form.
 scenario_template_installs() {
     template_scenario 'demo-Passwort-1' standin-server.msi "$INSTALLED_AUTOMATICALLY" 0
     check "service MariaDB" RUNNING "$(svc_state MariaDB)"
@@ -125,7 +122,9 @@ scenario_template_installs() {
     check "no file of the log folder holds the password" '' \
         "$(for f in "$LOG_DIR"/*; do tr -d '\0' <"$f" | grep -q -a demo-Passwort-1 && echo "$f"; done)"
     check "own log: the command line, the password hidden" yes "$(in_log "$own" 'PASSWORD="********"')"
-    check "own log: the exit code" yes "$(in_log "$own" 'Exit-Code: 0')"
+    check "own log: the exit code" yes "$(in_log "$own" '<![LOG[Exit-Code: 0]LOG]!>')"
+    check "own log: every line an entry of the log viewer" 0 \
+        "$(sed '1s/^\xEF\xBB\xBF//' "$LOG_DIR/$own" | grep -c -v '^<!\[LOG\[.*\]LOG\]!><time="[0-9:.+-]*" date="[0-9-]*" component="silent-install2" context="" type="[123]" thread="[0-9]*" file="">'$'\r''$')"
     check "own log: no password" no "$(in_log "$own" demo-Passwort-1)"
     check "no log beside the script" 0 "$(find "$(prefix_path "$APP_DIR")" -name '*.log' | wc -l)"
     target_clear
@@ -139,24 +138,25 @@ template_refuses() {
     check "no target folder" no "$([ -e "$(prefix_path "$TARGET_DIR")" ] && echo yes || echo no)"
 }
 
-# The script's own codes are passed on: no package, msiexec's failure.
-# As shipped but without root-password.exe beside it: nothing installed, and
-# the message names the generator.
+# The templates without mariadb-kit.exe beside them: nothing runs, the
+# message names the program, and the code is the kit's own.
 scenario_template_as_shipped() {
-    template_place '' standin-server.msi
-    rm "$(prefix_path "$APP_DIR")/root-password.exe"
+    kit_place standin-server.msi
+    rm "$(prefix_path "$APP_DIR")/mariadb-kit.exe"
     script_run
-    check "without the generator: exit code" 1 "$SCRIPT_EXIT"
-    check "without the generator: names it" yes "$(printed 'fehlt root-password.exe')"
-    check "without the generator: nothing installed" no "$(installed)"
+    check "without the kit program: exit code" 17004 "$SCRIPT_EXIT"
+    check "without the kit program: names it" yes "$(printed 'mariadb-kit.exe fehlt')"
+    check "without the kit program: nothing installed" no "$(installed)"
+    script_run silent-uninstall.bat
+    check "removal without the kit program: exit code" 17004 "$SCRIPT_EXIT"
 }
 
 # As shipped, ROOT_PASSWORD empty: the package gets a password of this
 # computer's own, kept in a file that only SYSTEM and Administrators may open,
 # in a folder that hands that down to msiexec's log; no log that users read
-# holds it, nor the script's output. A second computer gets another.
+# holds it, nor the kit's output. A second computer gets another.
 scenario_template_own_password() {
-    template_place '' standin-server.msi
+    kit_place standin-server.msi
     script_run
     local first
     first=$(recorded_password)
@@ -176,14 +176,13 @@ scenario_template_own_password() {
         "$(acl_of "$log")"
     check "no file of the log folder holds it" '' \
         "$(for f in "$LOG_DIR"/*; do tr -d '\0' <"$f" | grep -q -a "$first" && echo "$f"; done)"
-    check "not in the script's output" no "$(printed "$first")"
+    check "not in the kit's output" no "$(printed "$first")"
     target_clear
-    template_place '' standin-server.msi
+    kit_place standin-server.msi
     script_run
     check "second computer: another password" yes "$([ "$(recorded_password)" != "$first" ] && echo yes)"
     target_clear
 }
-
 
 scenario_template_without_package() { template_refuses 'demo-Passwort-1' - 1619; }
 
@@ -203,59 +202,60 @@ scenario_button_failing_package() {
 }
 
 # msiexec runs with /norestart: a package that asks for a restart ends with
-# 3010, which the template and then the program pass on; the message is the same.
+# 3010, which the kit and then the program pass on; the message is the same.
 scenario_template_restart_needed() {
     template_scenario 'demo-Passwort-1' standin-server-restart.msi "$INSTALLED_AUTOMATICALLY" 3010
     check "service MariaDB" RUNNING "$(svc_state MariaDB)"
     target_clear
 }
 
-# The template alone, saved with a byte-order mark: blanks and & ^ ! ( ) in
-# the password reach msiexec as written, and no line is echoed. A percent sign
-# written %% arrives as one on Windows; Wine's cmd expands the expanded value
-# once more.
-scenario_template_special_password() {
-    template_place 'Kenn wort&^!()x' standin-server.msi
-    sed -i '1s/^/\xEF\xBB\xBF/' "$(prefix_path "$APP_DIR")/silent-install2.bat"  # saved "UTF-8 mit BOM"
+# einstellungen.ini saved with a byte-order mark and CRLF: a password with
+# blanks at both ends, every printable ASCII character, letters outside ASCII
+# and backslashes at its end reaches the package exactly as written, and is
+# shown nowhere. A double quote is doubled on msiexec's command line, which
+# Windows Installer reads back as one; Wine's msi drops it.
+scenario_settings_every_character() {
+    local password=' !#$%&'"'"'()*+,-./09:;<=>?@AZ[\]^_`az{|}~ Kennwört€ß %PATH% \\'
+    kit_place standin-server.msi
+    printf '\xEF\xBB\xBF; saved by an editor\r\nROOT_PASSWORD=%s\r\n' "$password" >"$SETTINGS"
     script_run
     check "exit code" 0 "$SCRIPT_EXIT"
-    check "password as written" 'Kenn wort&^!()x' "$(recorded_password)"
-    check "with a byte-order mark, no line echoed" no "$(printed 'ROOT_PASSWORD=')"
+    check "password as written" "$password" "$(recorded_password)"
+    check "not in the kit's output" no "$(printed 'Kennwört')"
     target_clear
-    template_place 'Pro%%zent' standin-server.msi
+    kit_place standin-server.msi
+    setting ROOT_PASSWORD 'Pa"ss wort'
     script_run
-    check_wine_gap "percent sign written %%" 'Pro%zent' 'Prozent' "$(recorded_password)"
+    check "with a double quote: exit code" 0 "$SCRIPT_EXIT"
+    check_wine_gap "with a double quote: password as written" 'Pa"ss wort' 'Pass wort' \
+        "$(recorded_password)"
     target_clear
 }
 
-# A double quote cannot be passed to msiexec: refused, nothing installed; also
-# where it makes cmd split the password's line and run the rest as a command.
-scenario_template_quote_in_password() {
-    local password
-    for password in 'ab"cd' 'Pass"wort&1' 'Pass"wort<x'; do
-        template_place "$password" standin-server.msi
-        script_run
-        check "$password: exit code" 3 "$SCRIPT_EXIT"
-        check "$password: says why" yes "$(printed 'enthaelt ein Anfuehrungszeichen')"
-        check "$password: nothing installed" no "$(installed)"
-    done
+# settings_refused CONTENT LINE REASON: einstellungen.ini holding CONTENT (in
+# printf's %b form) ends the install template with 17002 and a message that
+# names the file, LINE and REASON; nothing is installed.
+settings_refused() {
+    kit_place standin-server.msi
+    printf '%b' "$1" >"$SETTINGS"
+    script_run
+    check "line $2, $3: exit code" 17002 "$SCRIPT_EXIT"
+    check "line $2, $3: named" yes "$(printed "\\einstellungen.ini\", Zeile $2: $3")"
+    check "line $2, $3: nothing installed" no "$(installed)"
 }
 
-# Every printable ASCII character but the quote passes; anything else is
-# refused, as the console reads the script in another code page than the
-# editor wrote it in. The percent sign (written %%) is left out: Wine's cmd
-# expands the text of an expanded variable once more, which Windows' never does.
-scenario_template_other_character_in_password() {
-    template_place 'a !#$&'"'"'()*+,-./09:;<=>?@AZ[\]^_`az{|}~' standin-server.msi
-    script_run
-    check "every printable ASCII character: exit code" 0 "$SCRIPT_EXIT"
-    check "every printable ASCII character: installed" yes "$(installed)"
-    target_clear
-    template_place 'Kennwört' standin-server.msi
-    script_run
-    check "umlaut: exit code" 4 "$SCRIPT_EXIT"
-    check "umlaut: says why" yes "$(printed 'ausserhalb von ASCII')"
-    check "umlaut: nothing installed" no "$(installed)"
+# Each kind of bad input in einstellungen.ini, and a password on the command line.
+scenario_settings_bad_input() {
+    settings_refused 'LOGDIR=\r\nROOT_PASSWORD\r\n' 2 'Kein Gleichheitszeichen'
+    settings_refused '; x\nROOT_PASSWRD=geheim\n' 2 'Unbekannter Name "ROOT_PASSWRD"'
+    settings_refused 'PACKAGE=\nPACKAGE=\n' 2 'PACKAGE steht schon in Zeile 1.'
+    settings_refused 'ROOT_PASSWORD=K\xf6nig\n' 1 'Die Zeile ist kein UTF-8'
+    settings_refused 'DELETE_DATA=ja\n' 1 'DELETE_DATA ist yes, no oder leer'
+    kit_place standin-server.msi
+    script_run silent-install2.bat ROOT_PASSWORD=geheim
+    check "password on the command line: exit code" 17003 "$SCRIPT_EXIT"
+    check "password on the command line: not shown" no "$(printed geheim)"
+    check "password on the command line: nothing installed" no "$(installed)"
 }
 
 # A package of the 10.11 series beside the 10.1 one is not taken for it.
@@ -268,38 +268,52 @@ scenario_template_other_series_package() {
     target_clear
 }
 
-# Two packages and no choice: both named, nothing installed; a PACKAGE set by
-# the administrator then wins.
+# Two packages and no choice: both named, nothing installed; PACKAGE given on
+# the command line then wins. What the package is comes from its properties,
+# whatever its name says (here a 64-bit package named like a 32-bit one).
 scenario_template_several_packages() {
     template_place 'demo-Passwort-1' standin-server-failing.msi
     cp "$TOOLS/standin-server.msi" "$(prefix_path "$APP_DIR")/mariadb-10.1.48-win32.msi"
     script_run
-    check "exit code" 2 "$SCRIPT_EXIT"
+    check "exit code" 17010 "$SCRIPT_EXIT"
     check "names the first" yes "$(printed '"mariadb-10.1.48-win32.msi"')"
     check "names the second" yes "$(printed "\"$PACKAGE_NAME\"")"
     check "nothing installed" no "$(installed)"
-    template_set PACKAGE mariadb-10.1.48-win32.msi
-    script_run
-    check "exit code with PACKAGE set" 0 "$SCRIPT_EXIT"
-    check "installed with PACKAGE set" yes "$(installed)"
+    script_run silent-install2.bat PACKAGE=mariadb-10.1.48-win32.msi
+    check "exit code with PACKAGE given" 0 "$SCRIPT_EXIT"
+    check "read from the package" yes "$(printed 'MariaDB 10.1 (x64), Version 10.1.22.0')"
+    check "installed with PACKAGE given" yes "$(installed)"
     target_clear
 }
 
-# A log folder nobody may write to (here the script's, made read-only): the
-# logs go to %TEMP%, and the script says so.
-scenario_template_read_only_folder() {
+# A log folder that cannot be written (the program's, made read-only) and
+# one that everyone may write to: the default takes their place, and the log
+# says why.
+scenario_template_log_folders() {
     template_place 'demo-Passwort-1' standin-server.msi
-    template_set LOGDIR "$APP_DIR"
-    local folder log
+    setting LOGDIR "$APP_DIR"
+    local folder own
     folder=$(prefix_path "$APP_DIR")
+    own=silent-install2-$(computer_name).log
     check "folder made read-only" 0 "$(chattr +i "$folder" 2>&1; echo $?)"
     script_run
     chattr -i "$folder"
-    check "exit code" 0 "$SCRIPT_EXIT"
-    log=$(sed -n 's/^Protokoll: "\(.*\)"\r*$/\1/p' <<<"$SCRIPT_OUT")
-    check "log in %TEMP%" yes "$([[ ${log,,} == *'\temp\silent-install2-'*.log ]] && echo yes || echo no)"
-    check "log written there" yes "$(in_log "$(prefix_path "$log")" 'Exit-Code: 0')"
-    check "no log beside the script" 0 "$(find "$folder" -name '*.log' | wc -l)"
+    check "read-only: exit code" 0 "$SCRIPT_EXIT"
+    check "read-only: says why" yes "$(printed "Protokollordner \"$APP_DIR\" wird nicht genommen: ist nicht beschreibbar")"
+    check "read-only: log in the default folder" yes "$(in_log "$own" 'Exit-Code: 0')"
+    check "read-only: no log beside the script" 0 "$(find "$folder" -name '*.log' | wc -l)"
+    target_clear
+    template_place 'demo-Passwort-1' standin-server.msi
+    # Wine shows a folder's Unix mode as its access list: other users' write
+    # bit as Everyone's right to write.
+    mkdir -p "$(prefix_path 'C:\Pakete\Logs')" && chmod 777 "$(prefix_path 'C:\Pakete\Logs')"
+    setting LOGDIR 'C:\Pakete\Logs'
+    script_run
+    check "everyone may write: exit code" 0 "$SCRIPT_EXIT"
+    check "everyone may write: says why" yes "$(printed 'Protokollordner "C:\Pakete\Logs" wird nicht genommen: dort darf auch')"
+    check "everyone may write: no log there" 0 "$(find "$(prefix_path 'C:\Pakete\Logs')" -name '*.log' | wc -l)"
+    check "everyone may write: the warning in the default log" yes "$(in_log "$own" 'type="2"')"
+    rm -rf "$(prefix_path 'C:\Pakete')"
     target_clear
 }
 
@@ -313,11 +327,12 @@ listed_versions() {
     done | sort -u | tr '\n' ' ' | sed 's/ $//'
 }
 
-# An older 10.1 installed through the template, a database file in its data
-# folder; the template with the newer package beside it and no root password
-# updates it in place: the database kept, the service running, only the newer
-# version listed. Again: nothing to do. The older package beside the newer
-# installation changes nothing and ends with 1638.
+# An older 10.1 installed through the kit, a database file in its data
+# folder; the kit with the newer package beside it and no root password
+# updates it in place, while the older server holds port 3306: the database
+# kept, the service running, only the newer version listed. Again: nothing to
+# do. The older package beside the newer installation changes nothing and
+# ends with 1638.
 scenario_template_updates() {
     template_place 'demo-Passwort-1' standin-server.msi mariadb-10.1.22-winx64.msi
     script_run
@@ -325,12 +340,14 @@ scenario_template_updates() {
     echo keep >"$(prefix_path "$TARGET_DIR")/data/mine.txt"
     rm -f "$(prefix_path "$APP_DIR")"/*.msi
     cp "$TOOLS/standin-server-newer.msi" "$(prefix_path "$APP_DIR")/$PACKAGE_NAME"
-    template_set ROOT_PASSWORD ''
-    netstat_shows '  TCP    0.0.0.0:3306    0.0.0.0:0    LISTENING    4242\r\n'  # the older server's
+    setting ROOT_PASSWORD ''
+    rm -f "$SAFE_DIR/root-kennwort.txt"
+    listen_on tcp4 3306  # the older server's
     script_run
-    netstat_shows -
+    listeners_stop
     check "update: exit code" 0 "$SCRIPT_EXIT"
     check "update: says from which version to which" yes "$(printed 'Aktualisiere MariaDB 10.1.22')"
+    check "update: the kept service named" yes "$(printed 'Der Dienst "MariaDB" wird dafuer angehalten')"
     check "update: no folder, service or password given to msiexec" no "$(printed 'INSTALLDIR=')"
     check "update: only the newer version listed" 10.1.48.0 "$(listed_versions)"
     check "update: the named entry's version" 10.1.48.0 "$(wine_run reg query \
@@ -341,46 +358,71 @@ scenario_template_updates() {
     check "update: service MariaDB" RUNNING "$(svc_state MariaDB)"
     script_run
     check "again: exit code" 0 "$SCRIPT_EXIT"
-    check "again: says so, runs nothing" "yes no" "$(printed 'ist schon installiert') $(printed 'msiexec /i')"
+    check "again: says so, runs nothing" "yes no" "$(printed 'ist schon installiert') $(printed 'msiexec.exe" /i')"
     rm -f "$(prefix_path "$APP_DIR")"/*.msi
     cp "$TOOLS/standin-server.msi" "$(prefix_path "$APP_DIR")/mariadb-10.1.22-winx64.msi"
     script_run
     check "older package: exit code" 1638 "$SCRIPT_EXIT"
-    check "older package: nothing changed" "no 10.1.48.0" "$(printed 'msiexec /i') $(listed_versions)"
+    check "older package: nothing changed" "no 10.1.48.0" "$(printed 'msiexec.exe" /i') $(listed_versions)"
     wine_run msiexec /x "Z:${TOOLS//\//\\}\\standin-server-newer.msi" /qn >/dev/null 2>&1
     target_clear
 }
 
-# A 32-bit MariaDB 10.1 installed and the 64-bit package beside the template:
+# A 32-bit MariaDB 10.1 installed and the 64-bit package beside the kit:
 # nothing runs (no second server beside it), and the product in the way is named.
 scenario_template_other_architecture() {
     template_place 'demo-Passwort-1' standin-server.msi
     wine_run msiexec /i "Z:${TOOLS//\//\\}\\standin-server-32.msi" /qn SERVICENAME=MariaDB >/dev/null 2>&1
     script_run
-    check "exit code" 5 "$SCRIPT_EXIT"
+    check "exit code" 17014 "$SCRIPT_EXIT"
     check "names the 32-bit product" yes "$(printed 'Installiert ist "MariaDB 10.1" (Produktcode {')"
     check "the 32-bit server stays" "10.1.22.0 RUNNING" "$(listed_versions) $(svc_state MariaDB)"
     check "no 64-bit server beside it" no "$(installed)"
     standins_remove
 }
 
-# TCP port 3306 taken, on German Windows (IPv4, its state word in code page
-# 850) and on English Windows (IPv6 only): nothing runs, the listening process
-# is named. Free beside a listener on 33060, a connection to a remote 3306 and UDP.
+# TCP port 3306 taken by a real socket, IPv4 or IPv6 alone: nothing runs.
+# Free beside a listener on 33060 and UDP 3306. Wine lists every socket with
+# process ID 0, so the message names no process here.
 scenario_template_port_taken() {
     template_place 'demo-Passwort-1' standin-server.msi
-    netstat_shows '\r\nAktive Verbindungen\r\n\r\n  Proto  Lokale Adresse  Remoteadresse  Status  PID\r\n  TCP  0.0.0.0:135  0.0.0.0:0  ABH\x99REN  948\r\n  TCP  0.0.0.0:3306  0.0.0.0:0  ABH\x99REN  4242\r\n'
+    listen_on tcp4 3306
     script_run
-    check "German, IPv4: exit code" 6 "$SCRIPT_EXIT"
-    check "German, IPv4: names the process" yes "$(printed 'der Prozess mit der ID 4242 wartet')"
-    check "German, IPv4: nothing installed" no "$(installed)"
-    netstat_shows '  TCP    [::]:3306    [::]:0    LISTENING    5150\r\n'
+    listeners_stop
+    check "IPv4: exit code" 17020 "$SCRIPT_EXIT"
+    check "IPv4: says so" yes "$(printed 'TCP-Port 3306 ist belegt: ein Prozess wartet dort')"
+    check "IPv4: nothing installed" no "$(installed)"
+    listen_on tcp6 3306
     script_run
-    check "English, IPv6: exit code, process" "6 yes" "$SCRIPT_EXIT $(printed 'der Prozess mit der ID 5150')"
-    netstat_shows '  TCP  0.0.0.0:33060  0.0.0.0:0  LISTENING  5150\r\n  TCP  10.0.0.5:50123  10.0.0.9:3306  ESTABLISHED  77\r\n  UDP  0.0.0.0:3306  *:*  88\r\n'
+    listeners_stop
+    check "IPv6 alone: exit code" 17020 "$SCRIPT_EXIT"
+    listen_on tcp4 33060
+    listen_on udp4 3306
     script_run
-    netstat_shows -
+    listeners_stop
     check "free: exit code" 0 "$SCRIPT_EXIT"
     check "free: installed" yes "$(installed)"
+    target_clear
+}
+
+# Programs named as the templates once called them, planted beside the kit
+# (cmd and CreateProcess would look there first): none of them runs on either
+# road, and both roads still do their work.
+scenario_kit_planted_tools() {
+    local dir name
+    dir=$(prefix_path "$APP_DIR")
+    template_place 'demo-Passwort-1' standin-server.msi
+    for name in reg.bat find.bat netstat.bat msiexec.cmd msiexec.bat; do
+        printf '@echo planted>>C:\\planted-%s.txt\r\n@exit /b 0\r\n' "$name" >"$dir/$name"
+    done
+    rm -f "$WINEPREFIX"/drive_c/planted-*.txt
+    script_run
+    check "install: exit code" 0 "$SCRIPT_EXIT"
+    check "install: installed" yes "$(installed)"
+    script_run silent-uninstall.bat
+    check "removal: exit code" 0 "$SCRIPT_EXIT"
+    check "removal: removed" no "$(installed)"
+    check "no planted program ran" '' "$(cd "$WINEPREFIX/drive_c" && ls planted-*.txt 2>/dev/null)"
+    rm -rf "$(prefix_path "$TARGET_DIR") - gesichert "*
     target_clear
 }

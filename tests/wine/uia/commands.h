@@ -38,6 +38,7 @@ int Hold(const Args& args);
 // Holds a mutex of the name for MS; the closed one grants nobody any access.
 int HoldMutex(const Args& args);
 int HoldClosedMutex(const Args& args);
+int OwnMutex(const Args& args);
 // Sends WM_ENDSESSION(TRUE) to the window; ended=1 when its process has gone.
 int EndSession(const Args& args);
 // Asks the window whether a critical end of the session may come; prints its answer.

@@ -39,6 +39,7 @@ constexpr Command kCommands[] = {
     {L"hold", L"MS", 1, &uia::Hold},
     {L"hold-mutex", L"NAME MS", 2, &uia::HoldMutex},
     {L"hold-closed-mutex", L"NAME MS", 2, &uia::HoldClosedMutex},
+    {L"own-mutex", L"NAME MS", 2, &uia::OwnMutex},
     {L"end-session", L"", 0, &uia::EndSession},
     {L"query-critical-end", L"", 0, &uia::QueryCriticalEnd},
 };

@@ -12,11 +12,12 @@
 namespace uia {
 namespace {
 
-// The holder prints held=1 once the mutex exists and keeps it for MS.
-int HoldMutex(const Args& args, SECURITY_ATTRIBUTES* security) {
+// The holder prints held=1 once the mutex exists (owned by it when OWNED) and
+// keeps it for MS.
+int HoldMutex(const Args& args, SECURITY_ATTRIBUTES* security, bool owned = false) {
     unsigned long ms = 0;
     if (!ParseNumber(args[1], &ms)) return UsageError(L"not a time in milliseconds: " + args[1]);
-    const UniqueHandle mutex(::CreateMutexW(security, FALSE, args[0].c_str()));
+    const UniqueHandle mutex(::CreateMutexW(security, owned, args[0].c_str()));
     if (!mutex) {
         const DWORD error = ::GetLastError();
         return Fail(L"CreateMutex failed, error " + std::to_wstring(error));
@@ -30,6 +31,9 @@ int HoldMutex(const Args& args, SECURITY_ATTRIBUTES* security) {
 }  // namespace
 
 int HoldMutex(const Args& args) { return HoldMutex(args, nullptr); }
+
+// As Windows Installer's service owns Global\_MSIExecute while it installs.
+int OwnMutex(const Args& args) { return HoldMutex(args, nullptr, true); }
 
 // An empty access list grants nobody anything, as the object of a copy that
 // another account started looks to this one.
