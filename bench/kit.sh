@@ -25,15 +25,17 @@ wine_session_start "$prefix"
 tools=$root/build/win64/tools
 wine_run "$tools/uia.exe" hold 3600000 >/dev/null 2>&1 &
 
-# Both in folders of their own beside the same package, with the same password.
+# Both in folders of their own beside the same package, under the name of its
+# own version (the old template read the version from the name), with the same
+# password.
 old=$WINEPREFIX/drive_c/old new=$WINEPREFIX/drive_c/new
 mkdir -p "$old" "$new"
 git show "$before:examples/silent-install2.bat" |
     sed 's/^set "ROOT_PASSWORD=.*"/set "ROOT_PASSWORD=bench-Passwort-1"/' >"$old/silent-install2.bat"
 cp examples/silent-install2.bat build/win64/mariadb-kit.exe "$new/"
 sed 's/^ROOT_PASSWORD=.*/ROOT_PASSWORD=bench-Passwort-1/' examples/einstellungen.ini >"$new/einstellungen.ini"
-cp "$tools/standin-server.msi" "$old/mariadb-10.1.48-winx64.msi"
-cp "$tools/standin-server.msi" "$new/mariadb-10.1.48-winx64.msi"
+cp "$tools/standin-server.msi" "$old/mariadb-10.1.22-winx64.msi"
+cp "$tools/standin-server.msi" "$new/mariadb-10.1.22-winx64.msi"
 
 # ms FOLDER: one run of the template there; its milliseconds, or "failed".
 ms() {
@@ -42,7 +44,7 @@ ms() {
     [ "$(sed -n 's/^exit_code=//p' <<<"$out")" = 0 ] && sed -n 's/^ms=//p' <<<"$out" || echo failed
 }
 removed() {
-    wine_run msiexec /x 'C:\new\mariadb-10.1.48-winx64.msi' /qn >/dev/null 2>&1 || true
+    wine_run msiexec /x 'C:\new\mariadb-10.1.22-winx64.msi' /qn >/dev/null 2>&1 || true
     wine_run sc delete MariaDB >/dev/null 2>&1 || true
     rm -rf "$WINEPREFIX/drive_c/Program Files/MariaDB 10.1"
 }
@@ -58,7 +60,7 @@ for run in $(seq "$runs"); do
     old_new+=("$(ms old)"); removed
     new_new+=("$(ms new)"); removed
 done
-wine_run msiexec /i 'C:\new\mariadb-10.1.48-winx64.msi' /qn SERVICENAME=MariaDB \
+wine_run msiexec /i 'C:\new\mariadb-10.1.22-winx64.msi' /qn SERVICENAME=MariaDB \
     'INSTALLDIR=c:\Program Files\MariaDB 10.1' PASSWORD=bench >/dev/null 2>&1
 old_same=() new_same=()
 for run in $(seq "$runs"); do
