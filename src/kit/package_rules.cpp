@@ -22,6 +22,12 @@ std::optional<std::wstring> PasswordNotCarried(const std::wstring& password) {
     if (password.size() > kLongestPassword)
         return L"Es ist " + std::to_wstring(password.size()) +
                L" Zeichen lang; das Paket uebernimmt hoechstens 259 und kuerzte es still.";
+    for (const wchar_t c : password)
+        if (c > 0x7E)
+            return std::wstring(
+                L"Es enthaelt ein Zeichen ausserhalb von ASCII (etwa einen Umlaut, ss oder das "
+                L"Euro-Zeichen); mysql_install_db des Pakets schriebe jedes Byte davon verfaelscht "
+                L"in die Datenbank, und root bekaeme ein anderes Kennwort.");
     if (!password.empty() && password.back() == L'\\' &&
         password.find_first_of(kEscapedWhenPresent) == std::wstring::npos)
         return std::wstring(

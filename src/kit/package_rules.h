@@ -14,11 +14,13 @@ namespace kit {
 // value in double quotes, a double quote inside it doubled.
 std::wstring PropertyArgument(const std::wstring& name, const std::wstring& value);
 
-// Why the package would not hand PASSWORD on to mysql_install_db exactly, if it
+// Why the package would not make PASSWORD root's password exactly, if it
 // would not. Its custom action reads at most 259 characters of it, and puts it
 // into "--password=..." escaped only when it holds a blank, a tab, a line
 // break or a double quote: unescaped, a backslash at its end escapes the
-// closing quote.
+// closing quote. mysql_install_db reads it in the ANSI code page and writes
+// each byte as "%02x" of a signed char: every byte from 0x80 on comes out as
+// ffffff.., so no character outside ASCII arrives.
 std::optional<std::wstring> PasswordNotCarried(const std::wstring& password);
 
 // The architecture of a 10.1 package by its product name ("MariaDB 10.1 (x64)"

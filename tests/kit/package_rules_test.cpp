@@ -19,6 +19,9 @@ TEST(PackageRulesTest, PasswordsThePackageCannotHandOnAreNamed) {
     EXPECT_FALSE(kit::PasswordNotCarried(L"a bc\\"));  // escaped by the package
     EXPECT_FALSE(kit::PasswordNotCarried(L"a\"bc\\"));
     EXPECT_FALSE(kit::PasswordNotCarried(L"a\\bc"));
+    EXPECT_FALSE(kit::PasswordNotCarried(L" !\"#$%&'()*+,-./09:;<=>?@AZ[]^_`az{|}~"));
+    EXPECT_TRUE(kit::PasswordNotCarried(L"Kennw\u00F6rt"));
+    EXPECT_TRUE(kit::PasswordNotCarried(L"Euro\u20AC"));
     EXPECT_FALSE(kit::PasswordNotCarried(std::wstring(259, L'x')));
     EXPECT_TRUE(kit::PasswordNotCarried(std::wstring(260, L'x')));
 }
