@@ -3,13 +3,12 @@
 #include "kit/exit_codes.h"
 #include "kit/msiexec.h"
 #include "kit/places.h"
+#include "kit/quoted.h"
 
 namespace kit {
 namespace {
 
 constexpr std::size_t kPasswordBytes = 16;  // 128 bits, written as 32 hex digits
-
-std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
 std::wstring Lower(std::wstring text) {
     for (wchar_t& c : text)

@@ -54,11 +54,12 @@ std::wstring Journal::UnfitBecause(const std::wstring& folder) {
 }
 
 void Journal::CutBack(const std::wstring& file) {
-    if (platform_.SizeOf(file) == 0) {
+    const uint64_t size = platform_.SizeOf(file);
+    if (size == 0) {
         platform_.Append(file, kByteOrderMark);
         return;
     }
-    if (platform_.SizeOf(file) <= kLogLimit) return;
+    if (size <= kLogLimit) return;
     const FileBytes old = platform_.Read(file);
     if (old.error != 0) return;
     platform_.Replace(file, kByteOrderMark + old.bytes.substr(NewerHalfStart(old.bytes)));
@@ -77,10 +78,11 @@ void Journal::Open(const std::wstring& logDir) {
         passedOver.push_back(L"Protokollordner \"" + candidate + L"\" wird nicht genommen: " + why +
                              L".");
     }
-    if (!folder_.empty()) CutBack(FileIn(folder_, L""));
     opened_ = true;
-    for (const std::string& line : waiting_)
-        if (!folder_.empty()) platform_.Append(FileIn(folder_, L""), line);
+    if (!folder_.empty()) {
+        CutBack(FileIn(folder_, L""));
+        for (const std::string& line : waiting_) platform_.Append(FileIn(folder_, L""), line);
+    }
     waiting_.clear();
     for (const std::wstring& why : passedOver) Warning(why);
     if (folder_.empty()) Warning(L"Kein Protokoll: kein Protokollordner ist geeignet.");

@@ -4,13 +4,9 @@
 #include "kit/msiexec.h"
 #include "kit/package_rules.h"
 #include "kit/places.h"
+#include "kit/quoted.h"
 
 namespace kit {
-namespace {
-
-std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
-
-}  // namespace
 
 uint32_t Remove::Run() {
     const ProductList all = platform_.AllProducts();
